@@ -34,6 +34,8 @@ inline constexpr int kLastAssignableRecord = 273;
 
 // aux of records 256..273: G-key codes.
 std::uint16_t GKeyCode(int gKey /*0..8*/, bool fnLayer);
+// The G-key code that belongs in aux of a record number, 0 outside records 256..273.
+std::uint16_t GKeyCodeOfRecord(int record);
 
 // Explicit little-endian layout: type u16, aux u16, value u32, mark u32, reserved u32.
 struct KeyAssignment {

@@ -29,6 +29,9 @@ struct HidUsage {
 
 KeyIndex KeyIndexOf(KeyCode code);
 KeyCode KeyCodeOf(KeyIndex index);
+// 0x000..0x07F or 0x100..0x17F. Anything else (e.g. read from a file) names no key and has no
+// usage, position or row, even though KeyIndexOf folds it onto some row.
+bool IsValidKeyCode(KeyCode code);
 
 // Display name; an unnamed row gives the UNKNOWN_KEY format with the code. Cut to 259 units.
 std::u16string KeyName(KeyCode code, const LanguageTable& texts);
@@ -46,6 +49,8 @@ KeyCode KeyFromVirtualKey(std::uint32_t vk);
 KeyCode KeyFromKeystroke(std::uint32_t vk, std::uint32_t flags);
 
 bool IsReleaseOnlyKey(KeyCode code);
+// One of the 18 keys of the media list.
+bool IsMediaKey(KeyCode code);
 // Key of the lowest set bit of an HID modifier byte; 0 for an empty mask.
 KeyCode ModifierKeyOfBit(std::uint8_t mask);
 // The HID modifier bit of a modifier key, 0 for any other key.
