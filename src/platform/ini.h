@@ -19,8 +19,14 @@ std::u16string ReadIniString(const std::u16string& file, std::u16string_view sec
                              std::u16string_view key, std::u16string_view defaultValue);
 
 // Sets [section] key = value, creating the file and the section when needed. Returns false when
-// the file cannot be written.
+// the file cannot be written or the entry cannot be written safely (IsWritableIniEntry).
 [[nodiscard]] bool WriteIniString(const std::u16string& file, std::u16string_view section,
                                   std::u16string_view key, std::u16string_view value);
+
+// false for an entry that would not read back as written, or would add lines to the file: a line
+// break or NUL anywhere, an empty or blank section or key name, a ']' in the section name, a '='
+// in the key name, or a key name that would read as a comment or a section header. Both
+// platforms refuse such writes before touching the file.
+bool IsWritableIniEntry(std::u16string_view section, std::u16string_view key, std::u16string_view value);
 
 }  // namespace mv::platform

@@ -21,6 +21,7 @@ std::u16string ReadIniString(const std::u16string& file, std::u16string_view sec
 
 bool WriteIniString(const std::u16string& file, std::u16string_view section, std::u16string_view key,
                     std::u16string_view value) {
+  if (!IsWritableIniEntry(section, key, value)) return false;
   return WritePrivateProfileStringW(W(section).c_str(), W(key).c_str(), W(value).c_str(), W(file).c_str()) != 0;
 }
 
