@@ -1,0 +1,95 @@
+// CBaseDialog: skin initialisation, background painting, dragging by the body.
+#include "ui/skin/base_dialog.h"
+
+#include <windowsx.h>
+
+#include <utility>
+
+#include "platform/ini.h"
+#include "ui/framework/device_context.h"
+#include "ui/skin/make_region.h"
+#include "ui/skin/os_picture.h"
+#include "ui/skin/skin_failure.h"
+
+namespace mv::ui {
+namespace {
+constexpr COLORREF kMaskTransparent = RGB(255, 255, 255);
+}
+
+CBaseDialog::CBaseDialog(int templateId, HWND parent, std::u16string layoutFile,
+                         std::u16string skinFolder)
+    : Dialog(templateId),
+      parent_(parent),
+      layoutFile_(std::move(layoutFile)),
+      skinFolder_(std::move(skinFolder)) {}
+
+BOOL CBaseDialog::OnInitDialog() {
+  InitSkin();
+  return TRUE;
+}
+
+void CBaseDialog::InitSkin() {
+  busy_ = true;
+  const std::u16string main = platform::ReadIniString(layoutFile_, u"SCREEN", u"Main", u"");
+  const std::u16string mask = platform::ReadIniString(layoutFile_, u"SCREEN", u"Mask", main);
+  if (!LoadOsPicture(skinFolder_ + main, background_) || !LoadOsPicture(skinFolder_ + mask, mask_)) {
+    EndForMissingSkinPicture();
+  }
+  RECT window{};
+  ::GetWindowRect(hwnd(), &window);
+  ::SetWindowPos(hwnd(), nullptr, window.left, window.top, background_.width(), background_.height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  UniqueRegion shape = MakeRegion(mask_, kMaskTransparent, 0);
+  // On success the window owns the region.
+  if (shape && ::SetWindowRgn(hwnd(), shape.get(), TRUE)) (void)shape.Release();
+  busy_ = false;
+}
+
+void CBaseDialog::PaintBackground(HDC dc) {
+  if (!background_.valid()) return;
+  ::BitBlt(dc, 0, 0, background_.width(), background_.height(), background_.dc(), 0, 0, SRCCOPY);
+}
+
+INT_PTR CBaseDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PaintDc paint(hwnd());
+      PaintBackground(paint.get());
+      return TRUE;
+    }
+    case WM_PRINTCLIENT:
+      PaintBackground(reinterpret_cast<HDC>(wParam));
+      return TRUE;
+    case WM_ERASEBKGND:
+      SetMessageResult(1);
+      return TRUE;
+    case WM_LBUTTONDOWN:
+      // Dragging by the body: the move loop starts once the dialog's own loop picks this up.
+      {
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ::ClientToScreen(hwnd(), &at);
+        ::PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+      }
+      ::UpdateWindow(hwnd());
+      return Dialog::HandleMessage(message, wParam, lParam);
+    default:
+      return Dialog::HandleMessage(message, wParam, lParam);
+  }
+}
+
+void CBaseDialog::FreePictures() {
+  background_.Reset();
+  mask_.Reset();
+}
+
+void CBaseDialog::OnOK() {
+  FreePictures();
+  Dialog::OnOK();
+}
+
+void CBaseDialog::OnCancel() {
+  FreePictures();
+  Dialog::OnCancel();
+}
+
+}  // namespace mv::ui
