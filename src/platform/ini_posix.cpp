@@ -172,7 +172,7 @@ ParsedLine ParseLine(std::u16string_view line) {
   if (t.empty() || t.front() == u';') return {};
   if (t.front() == u'[') {
     const std::size_t close = t.find(u']');
-    if (close != std::u16string_view::npos) return {ParsedLine::Kind::kSection, t.substr(1, close - 1)};
+    if (close != std::u16string_view::npos) return {ParsedLine::Kind::kSection, Trim(t.substr(1, close - 1))};
   }
   const std::size_t eq = t.find(u'=');
   if (eq == std::u16string_view::npos) return {ParsedLine::Kind::kKey, t};

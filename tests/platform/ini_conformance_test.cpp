@@ -82,6 +82,15 @@ std::vector<ReadCase> ReadCases() {
        u"\u4E2D\u6587"},
       {"UTF-8 BOM does not hide the first section", kUtf8Bom + "[First]\r\nkey=1\r\n", u"First", u"key", u"d",
        u"1"},
+      {"blanks inside the brackets", "[ Sec ]\r\nkey=v\r\n", u"Sec", u"key", u"d", u"v"},
+      {"header without ']' is no section", "[Sec\r\nkey=v\r\n", u"Sec", u"key", u"d", u"d"},
+      {"CR line ends", "[Sec]\rkey=cr\r", u"Sec", u"key", u"d", u"cr"},
+      {"a lone quote is kept", "[Sec]\r\nkey=\"\r\n", u"Sec", u"key", u"d", u"\""},
+      {"ideographic space is no blank", Utf16LeFile(u"[S]\r\nk=\u3000a\u3000\r\n"), u"S", u"k", u"d",
+       u"\u3000a\u3000"},
+      {"quotes of the default are removed", std::nullopt, u"Sec", u"key", u"\"q\"", u"q"},
+      {"leading blanks of the default stay", std::nullopt, u"Sec", u"key", u"  d", u"  d"},
+      {"default of two spaces keeps one", std::nullopt, u"Sec", u"key", u"  ", u" "},
       {"UTF-8 without BOM", "[First]\r\nkey=plain\r\n", u"first", u"KEY", u"d", u"plain"},
   };
 }
