@@ -97,9 +97,9 @@ std::uint16_t GKeyCode(int gKey, bool fnLayer) {
 }
 
 std::uint16_t GKeyCodeOfRecord(int record) {
-  if (record >= kFirstGKeyRecord && record < kFirstFnGKeyRecord) return GKeyCode(record - kFirstGKeyRecord, false);
-  if (record >= kFirstFnGKeyRecord && record <= kLastAssignableRecord) return GKeyCode(record - kFirstFnGKeyRecord, true);
-  return 0;
+  if (record < kFirstGKeyRecord || record > kLastAssignableRecord) return 0;
+  const bool fnLayer = record >= kFirstFnGKeyRecord;
+  return GKeyCode(record - (fnLayer ? kFirstFnGKeyRecord : kFirstGKeyRecord), fnLayer);
 }
 
 KeyAssignment KeyAssignment::Read(std::span<const std::uint8_t, kSize> bytes) {
