@@ -14,6 +14,18 @@ constexpr TextInfo kInfo[] = {
 };
 static_assert(std::size(kInfo) == kTextCount);
 
+// Read as the default so that a miss is told apart from a value: the OS drops trailing blanks
+// from a default, and " " must survive that.
+constexpr std::u16string_view kMissSentinel = u"\u0001mv-missing\u0001";
+
+// At most maxUnits units, never ending in the first half of a surrogate pair.
+std::u16string_view CutToUnits(std::u16string_view text, std::size_t maxUnits) {
+  if (text.size() <= maxUnits) return text;
+  std::size_t n = maxUnits;
+  if (n > 0 && text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) --n;
+  return text.substr(0, n);
+}
+
 }  // namespace
 
 const TextInfo& InfoOf(TextId id) { return kInfo[static_cast<std::size_t>(id)]; }
@@ -28,7 +40,9 @@ std::u16string_view ChosenSection(const std::u16string& languageFile) {
 
 std::u16string ReadLanguageValue(const std::u16string& languageFile, std::u16string_view section,
                                  std::u16string_view key) {
-  return platform::ReadIniString(languageFile, section, key, kMissingText);
+  std::u16string value = platform::ReadIniString(languageFile, section, key, kMissSentinel);
+  if (value == kMissSentinel) value.assign(kMissingText);
+  return value;
 }
 
 LanguageTable::LanguageTable() {
@@ -44,7 +58,7 @@ void LanguageTable::LoadLanguageTexts(const std::u16string& languageFile) {
 
 void LanguageTable::SetText(TextId id, std::u16string_view text) {
   const std::size_t i = static_cast<std::size_t>(id);
-  texts_[i].assign(text.substr(0, kInfo[i].capacity - 1));
+  texts_[i].assign(CutToUnits(text, kInfo[i].capacity - 1));
 }
 
 }  // namespace mv
