@@ -1,6 +1,8 @@
 // Per-user application settings: one string value per key, grouped in sections.
 // Windows: the registry under HKCU\Software\Morvane_Torvale\Morvane. POSIX: an INI file in the
-// user's configuration folder ($XDG_CONFIG_HOME or ~/.config, folder "Morvane_Torvale").
+// user's configuration folder ($XDG_CONFIG_HOME or ~/.config, folder "Morvane_Torvale", file
+// "Morvane.ini"), or the file named by MV_SETTINGS_FILE; values there follow the INI rules (blanks
+// around a value are trimmed, at most 259 units, no line breaks).
 #pragma once
 
 #include <string>
