@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "platform/ini.h"
+#include "app/layout.h"
 #include "ui/framework/device_context.h"
 #include "ui/skin/make_region.h"
 #include "ui/skin/os_picture.h"
@@ -30,9 +30,9 @@ BOOL CBaseDialog::OnInitDialog() {
 
 void CBaseDialog::InitSkin() {
   busy_ = true;
-  const std::u16string main = platform::ReadIniString(layoutFile_, u"SCREEN", u"Main", u"");
-  const std::u16string mask = platform::ReadIniString(layoutFile_, u"SCREEN", u"Mask", main);
-  if (!LoadOsPicture(skinFolder_ + main, background_) || !LoadOsPicture(skinFolder_ + mask, mask_)) {
+  const app::SkinPictureNames names = app::ReadSkinPictureNames(layoutFile_);
+  if (!LoadOsPicture(skinFolder_ + names.background, background_) ||
+      !LoadOsPicture(skinFolder_ + names.mask, mask_)) {
     EndForMissingSkinPicture();
   }
   RECT window{};

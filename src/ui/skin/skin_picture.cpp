@@ -3,6 +3,7 @@
 
 #include "ui/framework/gdiplus_include.h"
 
+#include "app/paths.h"
 #include "platform/files.h"
 #include "platform/system.h"
 #include "ui/framework/device_context.h"
@@ -12,7 +13,7 @@ namespace mv::ui {
 namespace {
 
 // Skin pictures hang off the folder of the running program.
-std::u16string ProgramFolder() { return platform::FolderOf(platform::ExecutablePath()); }
+std::u16string ProgramFolder() { return app::BuildProgramPaths(platform::ExecutablePath()).programFolder; }
 
 // The window's client rectangle grown by a margin, so looks cut near the right or bottom edge
 // never run off the picture.
