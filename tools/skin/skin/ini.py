@@ -18,6 +18,9 @@ class IniFile:
             raise ValueError(f"[{section}] {key}: an INI value cannot hold a line break")
         if key in self.section(section):
             raise ValueError(f"[{section}] {key}: written twice")
+        if value != value.strip():
+            # The reader trims values; quotes keep spaces that are part of the text.
+            value = '"' + value + '"'
         self.section(section)[key] = value
 
     def sections(self):
@@ -53,5 +56,7 @@ def parse_ini(data):
             current = sections.setdefault(line[1:-1], {})
         elif current is not None and "=" in line:
             key, value = line.split("=", 1)
+            if len(value) >= 2 and value[0] == value[-1] == '"':
+                value = value[1:-1]
             current[key] = value
     return sections

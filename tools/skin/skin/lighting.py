@@ -116,7 +116,6 @@ def busy_frame(r, frame):
         age = (frame - i) % 10
         col = mix(ACCENT, RING_INNER, min(1.0, age / 7))
         c.ellipse(cx + 20 * math.cos(ang), cy + 20 * math.sin(ang), 4.2 - age * 0.2, fill=col)
-    c.text(cx, cy, "%d%%" % (frame * 10 + 10), "condbold", 7.5, TEXT, "mm")
     return c.finish()
 
 

@@ -281,7 +281,7 @@ def _draw_element(c, name, r, kind, info, state, layer):
     elif kind == "fliplabel":
         fg = TEXT_OFF if state == "disable" else TEXT_DIM
         c.rect(r.inset(2), fill=(20, 22, 26), outline=(36, 40, 46), radius=4)
-        c.text_in(r.inset(2), "F1-F4 \u21c4 D1-D6", "condbold", 7, fg)
+        c.text_in(r.inset(2), "F1-F4  |  D1-D6", "condbold", 7, fg)
     elif kind == "combo":
         _draw_combo(c, r, state)
     elif kind == "link":

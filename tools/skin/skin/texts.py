@@ -97,6 +97,7 @@ GLOBAL_TEXTS = {
     "MACRO_DELETE_CONFIRM_OF_KEYS": ("Some keys are set to play this macro.\\nDelete it anyway?",
                                      "有按键正在使用此宏。\\n确定要删除吗？"),
     "KEY_PROMPT": ("Click a key to change what it does.", "单击按键以更改其功能。"),
+    # Appended directly before the assignment, so its trailing space matters.
     "KEY_PROMPT_SET": ("Assigned: ", "已设置："),
     "KEY_PROMPT_SINGLE": ("Key(", "按键("),
     "KEY_PROMPT_MACRO": ("Macro(", "宏("),
