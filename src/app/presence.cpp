@@ -1,0 +1,124 @@
+// Keyboard presence and tray icon choice; see presence.h.
+#include "app/presence.h"
+
+#include <memory>
+
+namespace mv::app {
+
+int TrayIconChoice::Show(int id) {
+  std::lock_guard lock(lock_);
+  if (id == current_) return 0;
+  current_ = id;
+  return id;
+}
+
+int TrayIconChoice::Select(int mode, int id) {
+  int wanted = kIconPlay;
+  if (mode == 0) {
+    std::lock_guard lock(lock_);
+    if (id != 0) presence_ = id;
+    wanted = presence_;
+  }
+  return Show(wanted);
+}
+
+void TrayIconChoice::Clear() {
+  std::lock_guard lock(lock_);
+  current_ = 0;
+}
+
+int TrayIconChoice::Current() const {
+  std::lock_guard lock(lock_);
+  return current_;
+}
+
+int TrayIconChoice::PresenceIcon() const {
+  std::lock_guard lock(lock_);
+  return presence_;
+}
+
+namespace {
+constexpr unsigned kReadyPollMs = 50;
+
+void ReadArrivedKeyboard(PresenceLink& link) {
+  if (!link.ReadDefaultKeyBlock()) link.Tell(TextId::MAIN_DEFAULT_MATRIX_PROMPT);
+  (void)link.ReadMacroCapacity();  // a failed read leaves the capacity as it was
+  link.ReloadFromKeyboard();
+}
+}  // namespace
+
+bool PresenceUpdate(int deviceCount, PresenceState& state, TrayIconChoice& icons, PresenceLink& link) {
+  const int last = state.lastPresence.load();
+  if (deviceCount == last) return true;
+  const bool present = deviceCount != 0;
+  if (present) {
+    ReadArrivedKeyboard(link);
+  } else if (last != 0) {
+    link.KeyboardRemoved();
+  }
+  while (!link.WindowReady()) {
+    if (state.stopping.load()) return false;
+    link.Pause(kReadyPollMs);
+  }
+  if (const int icon = icons.Select(0, present ? kIconKeyboardPresent : kIconNoKeyboard)) link.SetTrayIcon(icon);
+  state.lastPresence.store(deviceCount);
+  if (!state.firstOpen.load()) {
+    if (present) link.OpenWindow();
+    state.firstOpen.store(true);
+  }
+  return true;
+}
+
+void RunTrayIconThread(bool play, TrayIconGate& gate, TrayIconChoice& icons, const std::atomic<bool>& stopping,
+                       const std::function<void(int)>& setIcon, const std::function<void(unsigned)>& pause) {
+  while (!gate.TryTake()) {
+    if (stopping.load()) return;
+    pause(1);
+  }
+  if (const int icon = icons.Select(play ? 1 : 0, 0)) setIcon(icon);
+  pause(1);
+  gate.Release();
+}
+
+void WorkerThreads::Start(std::function<void()> work) {
+  std::lock_guard lock(lock_);
+  JoinFinishedLocked();
+  auto done = std::make_shared<std::atomic<bool>>(false);
+  std::thread thread([work = std::move(work), done] {
+    work();
+    done->store(true);
+  });
+  workers_.push_back(Worker{std::move(thread), std::move(done)});
+}
+
+bool WorkerThreads::AllFinished() const {
+  std::lock_guard lock(lock_);
+  for (const Worker& worker : workers_) {
+    if (!worker.done->load()) return false;
+  }
+  return true;
+}
+
+void WorkerThreads::JoinAll() {
+  std::vector<Worker> workers;
+  {
+    std::lock_guard lock(lock_);
+    workers.swap(workers_);
+  }
+  for (Worker& worker : workers) {
+    if (worker.thread.joinable()) worker.thread.join();
+  }
+}
+
+void WorkerThreads::JoinFinishedLocked() {
+  for (auto it = workers_.begin(); it != workers_.end();) {
+    if (it->done->load()) {
+      it->thread.join();
+      it = workers_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+}
+
+}  // namespace mv::app

@@ -1,0 +1,112 @@
+// Keyboard presence: what happens when the device count changes (read the keyboard, reset the
+// window, choose the tray icon, open the window on the first connection), the tray icon choice,
+// and the short tray-icon threads. Plain logic over PresenceLink, which the main window implements.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "app/language.h"
+
+namespace mv::app {
+
+inline constexpr int kIconNoKeyboard = 128;
+inline constexpr int kIconKeyboardPresent = 141;
+inline constexpr int kIconPlay = 142;
+
+// The tray icon shown and the presence icon remembered, shared by the presence and icon threads.
+class TrayIconChoice {
+ public:
+  // ShowTrayIcon: the id to give the tray, or 0 when it is already shown.
+  int Show(int id);
+  // SelectTrayIcon: mode 0 with an id shows it and remembers it as the presence icon; mode 0 with 0
+  // shows the remembered presence icon; mode 1 shows the play icon. Same result as Show.
+  int Select(int mode, int id);
+  // At shutdown: nothing is shown any more.
+  void Clear();
+  int Current() const;
+  int PresenceIcon() const;
+
+ private:
+  mutable std::mutex lock_;
+  int current_ = 0;
+  int presence_ = kIconNoKeyboard;
+};
+
+// Flags the presence handling shares with the window.
+struct PresenceState {
+  std::atomic<int> lastPresence{0};
+  std::atomic<bool> firstOpen{false};  // set: the window is not opened automatically any more
+  std::atomic<bool> stopping{false};   // shutdown has begun: waiting threads give up
+};
+
+class PresenceLink {
+ public:
+  virtual ~PresenceLink() = default;
+  // Reads the keyboard's default key block and keeps it as the layout template; false on failure.
+  virtual bool ReadDefaultKeyBlock() = 0;
+  // Reads the settings block and keeps its macro capacity; false on failure.
+  virtual bool ReadMacroCapacity() = 0;
+  virtual void Tell(TextId text) = 0;
+  // The window reloads its state from the keyboard (a synchronous message).
+  virtual void ReloadFromKeyboard() = 0;
+  // The keyboard went away: forget the cached profile, cancel open dialogs, hide the window.
+  virtual void KeyboardRemoved() = 0;
+  virtual bool WindowReady() = 0;
+  virtual void Pause(unsigned ms) = 0;
+  // Gives the tray the icon (the result of TrayIconChoice, never 0).
+  virtual void SetTrayIcon(int id) = 0;
+  // Posts the window its Open request.
+  virtual void OpenWindow() = 0;
+};
+
+// One run of the presence thread for a device count. Returns false when it gave up because the
+// program is stopping.
+bool PresenceUpdate(int deviceCount, PresenceState& state, TrayIconChoice& icons, PresenceLink& link);
+
+// Lets one tray-icon thread at a time change the icon.
+class TrayIconGate {
+ public:
+  bool TryTake() { return !busy_.exchange(true); }
+  void Release() { busy_.store(false); }
+  bool Busy() const { return busy_.load(); }
+
+ private:
+  std::atomic<bool> busy_{false};
+};
+
+// A tray-icon thread's body: waits (1 ms polls) for the gate unless stopping, shows the play icon
+// or the presence icon again, pauses 1 ms and lets the gate go. setIcon receives each change.
+void RunTrayIconThread(bool play, TrayIconGate& gate, TrayIconChoice& icons, const std::atomic<bool>& stopping,
+                       const std::function<void(int)>& setIcon, const std::function<void(unsigned)>& pause);
+
+// Threads started one at a time and all joined at the end, so none outlives its owner. Finished
+// threads are joined as new ones start.
+class WorkerThreads {
+ public:
+  WorkerThreads() = default;
+  ~WorkerThreads() { JoinAll(); }
+  WorkerThreads(const WorkerThreads&) = delete;
+  WorkerThreads& operator=(const WorkerThreads&) = delete;
+
+  void Start(std::function<void()> work);
+  // True when no started thread is still running.
+  bool AllFinished() const;
+  void JoinAll();
+
+ private:
+  struct Worker {
+    std::thread thread;
+    std::shared_ptr<std::atomic<bool>> done;
+  };
+  void JoinFinishedLocked();
+
+  mutable std::mutex lock_;
+  std::vector<Worker> workers_;
+};
+
+}  // namespace mv::app

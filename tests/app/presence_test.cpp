@@ -1,0 +1,158 @@
+// The presence steps over a recording link: what an arrival, a removal and a repeated count do,
+// the first-open rule, giving up at shutdown; the tray icon choice and the tray-icon threads.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/presence.h"
+
+namespace mv::app {
+namespace {
+
+class RecordingLink final : public PresenceLink {
+ public:
+  bool ReadDefaultKeyBlock() override { return Add("default block", defaultBlockOk); }
+  bool ReadMacroCapacity() override { return Add("settings", true); }
+  void Tell(TextId text) override { Add(text == TextId::MAIN_DEFAULT_MATRIX_PROMPT ? "tell layout" : "tell", true); }
+  void ReloadFromKeyboard() override { Add("reload", true); }
+  void KeyboardRemoved() override { Add("removed", true); }
+  bool WindowReady() override { return readyAfter-- <= 0; }
+  void Pause(unsigned ms) override {
+    ++pauses;
+    if (stopOnPause) stopOnPause->store(true);
+    (void)ms;
+  }
+  void SetTrayIcon(int id) override { Add("icon " + std::to_string(id), true); }
+  void OpenWindow() override { Add("open", true); }
+
+  bool Add(std::string call, bool result) {
+    calls.push_back(std::move(call));
+    return result;
+  }
+  std::vector<std::string> calls;
+  bool defaultBlockOk = true;
+  int readyAfter = 0;
+  int pauses = 0;
+  std::atomic<bool>* stopOnPause = nullptr;
+};
+
+using Calls = std::vector<std::string>;
+
+class PresenceTest : public ::testing::Test {
+ protected:
+  PresenceState state;
+  TrayIconChoice icons;
+  RecordingLink link;
+};
+
+TEST_F(PresenceTest, FirstArrivalReadsTheKeyboardAndOpensTheWindowOnce) {
+  EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
+  EXPECT_EQ(link.calls, (Calls{"default block", "settings", "reload", "icon 141", "open"}));
+  EXPECT_EQ(state.lastPresence.load(), 1);
+  EXPECT_TRUE(state.firstOpen.load());
+
+  link.calls.clear();
+  EXPECT_TRUE(PresenceUpdate(0, state, icons, link));
+  EXPECT_EQ(link.calls, (Calls{"removed", "icon 128"}));
+  link.calls.clear();
+  EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
+  EXPECT_EQ(link.calls, (Calls{"default block", "settings", "reload", "icon 141"}));  // not opened again
+}
+
+TEST_F(PresenceTest, TheSameCountDoesNothing) {
+  state.lastPresence = 1;
+  EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
+  EXPECT_TRUE(link.calls.empty());
+}
+
+TEST_F(PresenceTest, StartSwitchOrNoKeyboardKeepsTheWindowClosed) {
+  state.firstOpen = true;  // "/Start"
+  EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
+  EXPECT_EQ(link.calls.back(), "icon 141");
+
+  PresenceState empty;
+  RecordingLink other;
+  EXPECT_TRUE(PresenceUpdate(0, empty, icons, other));  // nothing was present: no removal
+  EXPECT_TRUE(other.calls.empty());  // no change from the start count: the window handles that case
+}
+
+TEST_F(PresenceTest, AFailedLayoutReadIsToldAndTheRestStillRuns) {
+  link.defaultBlockOk = false;
+  EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
+  EXPECT_EQ(link.calls, (Calls{"default block", "tell layout", "settings", "reload", "icon 141", "open"}));
+}
+
+TEST_F(PresenceTest, WaitsForTheWindowAndGivesUpWhenStopping) {
+  link.readyAfter = 3;
+  EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
+  EXPECT_EQ(link.pauses, 3);
+
+  PresenceState stopping;
+  RecordingLink never;
+  never.readyAfter = 1 << 30;
+  never.stopOnPause = &stopping.stopping;
+  EXPECT_FALSE(PresenceUpdate(1, stopping, icons, never));
+  EXPECT_EQ(stopping.lastPresence.load(), 0);
+  EXPECT_EQ(never.calls.back(), "reload");
+}
+
+TEST(TrayIconChoice, ShowsOnlyChangesAndRemembersThePresenceIcon) {
+  TrayIconChoice icons;
+  EXPECT_EQ(icons.Show(128), 128);
+  EXPECT_EQ(icons.Show(128), 0);  // already shown
+  EXPECT_EQ(icons.Select(0, 141), 141);
+  EXPECT_EQ(icons.Select(1, 0), 142);
+  EXPECT_EQ(icons.Select(0, 0), 141);  // back to the presence icon
+  EXPECT_EQ(icons.PresenceIcon(), 141);
+  icons.Clear();
+  EXPECT_EQ(icons.Current(), 0);
+}
+
+TEST(TrayIconThreads, PlayThenEndLeavesThePresenceIcon) {
+  TrayIconGate gate;
+  TrayIconChoice icons;
+  (void)icons.Select(0, kIconKeyboardPresent);
+  std::atomic<bool> stopping{false};
+  std::vector<int> shown;
+  WorkerThreads threads;
+  std::mutex lock;
+  auto setIcon = [&](int id) {
+    std::lock_guard guard(lock);
+    shown.push_back(id);
+  };
+  auto pause = [](unsigned ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+  threads.Start([&] { RunTrayIconThread(true, gate, icons, stopping, setIcon, pause); });
+  threads.JoinAll();
+  threads.Start([&] { RunTrayIconThread(false, gate, icons, stopping, setIcon, pause); });
+  threads.JoinAll();
+  EXPECT_EQ(shown, (std::vector<int>{142, 141}));
+  EXPECT_FALSE(gate.Busy());
+  EXPECT_EQ(icons.Current(), 141);
+}
+
+TEST(TrayIconThreads, AWaitingThreadGivesUpWhenStopping) {
+  TrayIconGate gate;
+  ASSERT_TRUE(gate.TryTake());
+  TrayIconChoice icons;
+  std::atomic<bool> stopping{false};
+  int changes = 0;
+  RunTrayIconThread(true, gate, icons, stopping, [&](int) { ++changes; }, [&](unsigned) { stopping = true; });
+  EXPECT_EQ(changes, 0);
+  EXPECT_TRUE(gate.Busy());  // still the other thread's
+}
+
+TEST(WorkerThreads, JoinsEveryThreadItStarted) {
+  std::atomic<int> ran{0};
+  {
+    WorkerThreads threads;
+    for (int i = 0; i < 8; ++i) threads.Start([&] { ran.fetch_add(1); });
+  }  // the destructor joins
+  EXPECT_EQ(ran.load(), 8);
+}
+
+}  // namespace
+}  // namespace mv::app
