@@ -13,7 +13,11 @@ ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 sys.path.insert(0, HERE)
 
 from skin import check, dialogs, icons, language, lighting, main_window, usercolours  # noqa: E402
-from skin.theme import jpeg_bytes, mask_bytes  # noqa: E402
+from skin.theme import jpeg_bytes, mask_bytes, shift_for_buttons  # noqa: E402
+
+
+def button_jpeg(image):
+    return jpeg_bytes(shift_for_buttons(image))
 
 
 def build_main(out):
@@ -21,10 +25,10 @@ def build_main(out):
     _check_ring_clear(layout)
     out["Skins/main_bg.jpg"] = jpeg_bytes(main_window.render(layout, "normal"))
     for state in ("normal", "over", "down", "disable"):
-        out["Skins/main_%s.jpg" % state] = jpeg_bytes(main_window.render(layout, state))
+        out["Skins/main_%s.jpg" % state] = button_jpeg(main_window.render(layout, state))
     # Layer indicator looks: layer A and layer B lit.
     for layer in (0, 1):
-        out["Skins/main_color%d.jpg" % layer] = jpeg_bytes(main_window.render(layout, "normal", layer))
+        out["Skins/main_color%d.jpg" % layer] = button_jpeg(main_window.render(layout, "normal", layer))
     out["Skins/main_mask.bmp"] = mask_bytes(main_window.WIDTH, main_window.HEIGHT, main_window.CORNER)
     out["Skins/Arrow.jpg"] = jpeg_bytes(main_window.render_arrows())
     for name, data in lighting.bitmaps(layout).items():
@@ -46,21 +50,21 @@ def build_dialogs(out):
     layout = dialogs.composite_layout()
     for set_name, (title, art, files) in dialogs.COMPOSITE_SETS.items():
         for state, name in files.items():
-            out["Skins/" + name] = jpeg_bytes(dialogs.render_composite(layout, set_name, state))
+            out["Skins/" + name] = button_jpeg(dialogs.render_composite(layout, set_name, state))
     out["Skins/composite_bg.jpg"] = jpeg_bytes(dialogs.render_composite(layout, "key", "normal"))
     out["Skins/composite_mask.bmp"] = mask_bytes(dialogs.COMPOSITE_W, dialogs.COMPOSITE_H, dialogs.CORNER)
     out["Skins/Composite.ini"] = dialogs.dialog_ini("composite_bg.jpg", "composite_mask.bmp", layout).encode()
 
     layout = dialogs.profile_layout()
     for state, name in dialogs.PROFILE_FILES.items():
-        out["Skins/" + name] = jpeg_bytes(dialogs.render_profile(layout, state))
+        out["Skins/" + name] = button_jpeg(dialogs.render_profile(layout, state))
     out["Skins/profile_bg.jpg"] = jpeg_bytes(dialogs.render_profile(layout, "normal"))
     out["Skins/profile_mask.bmp"] = mask_bytes(dialogs.PROFILE_W, dialogs.PROFILE_H, dialogs.CORNER)
     out["Skins/Profile.ini"] = dialogs.dialog_ini("profile_bg.jpg", "profile_mask.bmp", layout).encode()
 
     layout = dialogs.update_layout()
     for state, name in dialogs.UPDATE_FILES.items():
-        out["Skins/" + name] = jpeg_bytes(dialogs.render_update(layout, state))
+        out["Skins/" + name] = button_jpeg(dialogs.render_update(layout, state))
     out["Skins/update_bg.jpg"] = jpeg_bytes(dialogs.render_update(layout, "normal"))
     out["Skins/update_mask.bmp"] = mask_bytes(dialogs.UPDATE_W, dialogs.UPDATE_H, dialogs.CORNER)
     out["Skins/UpdateDlg.ini"] = dialogs.dialog_ini("update_bg.jpg", "update_mask.bmp", layout).encode()

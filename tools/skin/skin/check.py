@@ -149,8 +149,10 @@ def check_skins(skins, bitmap_controls):
             x, y, w, h = r
             if x < 0 or y < 0 or w <= 0 or h <= 0 or x + w > width or y + h > height:
                 found.append("%s: %s=%s lies outside %dx%d" % (ini_name, name, info[name], width, height))
-            if (x, y) == (1, 1):
-                found.append("%s: %s at 1,1 would be disabled" % (ini_name, name))
+            if (x, y) == (1, 1) or x < 1 or y < 1:
+                # At 1,1 an image button is disabled; left of or above 1 its look is cut from
+                # outside the picture.
+                found.append("%s: %s=%s starts too close to the corner" % (ini_name, name, info[name]))
         if ini_name == "Main.ini":
             found += _check_main(ini, skins, info, bitmap_controls, need)
     for name in ("language.ini", "UserDengColor_3.userd"):
@@ -170,7 +172,12 @@ def _check_main(ini, skins, info, bitmap_controls, need):
         for code in EFFECT_CODES:
             if not ini.get(section, {}).get(str(code), "").strip():
                 found.append("Main.ini: [%s] %d missing" % (section, code))
-    need("Arrow.jpg")
+    if need("Arrow.jpg"):
+        aw, ah = _size(os.path.join(skins, "Arrow.jpg"))
+        for key in ("LEFT_ARROW_PIC", "RIGHT_ARROW_PIC"):
+            r = _rect(info.get(key, ""))
+            if r is None or r[0] < 1 or r[1] < 1 or r[0] - 1 + r[2] > aw or r[1] - 1 + r[3] > ah:
+                found.append("Main.ini: %s does not lie in Arrow.jpg" % key)
     for name in LIGHTING_BITMAPS:
         need(name)
     for control, files in bitmap_controls.items():

@@ -38,7 +38,7 @@ COMPOSITE_SETS = {
 
 def composite_layout():
     L = Layout(COMPOSITE_W, COMPOSITE_H)
-    L.add("CONTROL_TITLE", R(0, 0, 300, 40), "title")
+    L.add("CONTROL_TITLE", R(2, 2, 296, 36), "title")
     L.add("CONTROL_OSK", R(COMPOSITE_W - 86, 8, 34, 28), "icon", glyph=glyph_keyboard)
     L.add("CONTROL_CLEAR", R(COMPOSITE_W - 48, 8, 34, 28), "icon", glyph=glyph_reset)
     for i, name in enumerate(("CONTROL_KEY", "CONTROL_MACRO", "CONTROL_MEDIA", "CONTROL_FUNCTION")):

@@ -164,9 +164,10 @@ def _layout_lighting(L):
         L.add(name, r, "static")
 
 
-# Where LEFT_ARROW and RIGHT_ARROW take their looks from in Arrow.jpg.
-ARROW_SIZE = (20, 24)
-ARROW_PICTURE_ENTRIES = {"LEFT_ARROW_PIC": R(0, 0, 20, 24), "RIGHT_ARROW_PIC": R(20, 0, 20, 24)}
+# Where LEFT_ARROW and RIGHT_ARROW take their looks from in Arrow.jpg. The picture holds two
+# 20x24 cells at (1, 1) and (23, 1); a button copies from one pixel above and left of its origin.
+ARROW_CELLS = {"LEFT_ARROW_PIC": ("left", R(1, 1, 20, 24)), "RIGHT_ARROW_PIC": ("right", R(23, 1, 20, 24))}
+ARROW_PICTURE_ENTRIES = {k: R(r.x + 1, r.y + 1, r.w, r.h) for k, (side, r) in ARROW_CELLS.items()}
 
 
 # --- drawing -------------------------------------------------------------------------------
@@ -391,8 +392,8 @@ def _draw_fields(image, layout):
 
 
 def render_arrows(state="normal"):
-    c = Canvas(40, 24, CARD)
-    for side, r in (("left", ARROW_PICTURE_ENTRIES["LEFT_ARROW_PIC"]), ("right", ARROW_PICTURE_ENTRIES["RIGHT_ARROW_PIC"])):
+    c = Canvas(44, 26, CARD)
+    for side, r in ARROW_CELLS.values():
         glyph_arrow(side)(c, r, ACCENT)
     return c.finish()
 

@@ -121,6 +121,15 @@ class Canvas:
         return self.image.resize((self.width, self.height), Image.BOX)
 
 
+def shift_for_buttons(image):
+    """A full-window button picture: image buttons copy their look from one pixel above and to
+    the left of their own position, so the picture holds the window moved up and left by one
+    pixel, and a button then lines up exactly with the background around it."""
+    shifted = Image.new("RGB", image.size, WINDOW)
+    shifted.paste(image, (-1, -1))
+    return shifted
+
+
 def jpeg_bytes(image):
     out = io.BytesIO()
     image.save(out, "JPEG", quality=94, subsampling=0, optimize=False, progressive=False)
