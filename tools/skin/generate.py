@@ -2,7 +2,8 @@
 """Generates the whole skin folder, the program icons and checks the result.
 
 Run with Debian's python3 and python3-pil:  /usr/bin/python3 tools/skin/generate.py
-Output is byte-for-byte the same on every run; --verify also builds everything twice to prove it.
+Output is byte-for-byte the same on every run; --verify also builds everything twice to prove it
+and runs the tests of the check (test_check.py).
 """
 
 import os
@@ -119,6 +120,12 @@ def main(argv):
     for p in problems:
         print("skin check: " + p, file=sys.stderr)
     print("skins: %d files, %d written or removed, %d problems" % (len(out), changed, len(problems)))
+    if "--verify" in argv and not problems:
+        # Also prove that the check itself catches broken skin folders.
+        import unittest
+        suite = unittest.defaultTestLoader.loadTestsFromName("test_check")
+        if not unittest.TextTestRunner(verbosity=0).run(suite).wasSuccessful():
+            return 1
     return 1 if problems else 0
 
 
