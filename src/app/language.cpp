@@ -28,6 +28,20 @@ std::u16string_view CutToUnits(std::u16string_view text, std::size_t maxUnits) {
 
 }  // namespace
 
+std::u16string DecodeLineBreaks(std::u16string_view value) {
+  std::u16string out;
+  out.reserve(value.size());
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    if (value[i] == u'\\' && i + 1 < value.size() && (value[i + 1] == u'n' || value[i + 1] == u'r')) {
+      out.push_back(value[i + 1] == u'n' ? u'\n' : u'\r');
+      ++i;
+    } else {
+      out.push_back(value[i]);
+    }
+  }
+  return out;
+}
+
 const TextInfo& InfoOf(TextId id) { return kInfo[static_cast<std::size_t>(id)]; }
 
 bool IsEnglish(const std::u16string& languageFile) {
@@ -41,8 +55,8 @@ std::u16string_view ChosenSection(const std::u16string& languageFile) {
 std::u16string ReadLanguageValue(const std::u16string& languageFile, std::u16string_view section,
                                  std::u16string_view key) {
   std::u16string value = platform::ReadIniString(languageFile, section, key, kMissSentinel);
-  if (value == kMissSentinel) value.assign(kMissingText);
-  return value;
+  if (value == kMissSentinel) return std::u16string(kMissingText);
+  return DecodeLineBreaks(value);
 }
 
 LanguageTable::LanguageTable() {

@@ -46,7 +46,11 @@ bool IsEnglish(const std::u16string& languageFile);
 // "ENGINSH" or "CHINESE", as the switch of the file says.
 std::u16string_view ChosenSection(const std::u16string& languageFile);
 
-// One read of a window's own text, with the default " ".
+// An INI value cannot hold a line break, so the language file writes them as the two characters
+// "\n" (and "\r"); they become real line breaks here. Any other backslash stays as it is.
+std::u16string DecodeLineBreaks(std::u16string_view value);
+
+// One read of a window's own text, with the default " ", line breaks decoded.
 std::u16string ReadLanguageValue(const std::u16string& languageFile, std::u16string_view section,
                                  std::u16string_view key);
 

@@ -60,6 +60,24 @@ TEST_F(Language, AbsentIdReadsAsOneSpace) {
   EXPECT_EQ(mv::ReadLanguageValue(file, mv::kEnglishSection, u"MENU_1"), u"") << "present but empty";
 }
 
+TEST_F(Language, EscapedLineBreaksBecomeLineBreaks) {
+  const struct {
+    std::u16string value;
+    std::u16string text;
+  } cases[] = {
+      {u"one\\r\\n two", u"one\r\n two"},
+      {u"a\\nb", u"a\nb"},
+      {u"\\The new mode", u"\\The new mode"},  // a leading backslash of a file name stays
+      {u"ends in \\", u"ends in \\"},
+  };
+  for (const auto& c : cases) {
+    const auto file = Write(u"[LANGUAGE]\r\nlanguage=1\r\n[ENGINSH]\r\nPROFILE_NEW=" + c.value + u"\r\n");
+    LanguageTable table;
+    table.LoadLanguageTexts(file);
+    EXPECT_EQ(table.Text(TextId::PROFILE_NEW), c.text) << mv::Utf16ToUtf8(c.value);
+  }
+}
+
 TEST_F(Language, MissingFileGivesASpaceForEveryId) {
   LanguageTable table;
   table.LoadLanguageTexts(folder_.Path(u"absent.ini"));
