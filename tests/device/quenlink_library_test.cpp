@@ -5,12 +5,15 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
+#include <string>
 
 #include "device/commands.h"
 #include "device/exchange.h"
 #include "device/quenlink_loader.h"
 #include "platform/files.h"
 #include "platform/system.h"
+#include "platform/text.h"
 
 namespace mv::device {
 namespace {
@@ -24,6 +27,21 @@ int OnEvent(const void* record) {
   }
   return 1;
 }
+
+#ifdef _WIN32
+// Runs simctl (beside this test) with the arguments and returns what it printed.
+std::string Simctl(const std::string& arguments) {
+  const std::string command =
+      "\"" + Utf16ToUtf8(platform::FolderOf(platform::ExecutablePath())) + "simctl.exe\" " + arguments;
+  std::string out;
+  if (FILE* pipe = _popen(command.c_str(), "r")) {
+    char buffer[512];
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
+    _pclose(pipe);
+  }
+  return out;
+}
+#endif
 
 std::u16string LibraryPath() {
 #ifdef _WIN32
@@ -59,6 +77,17 @@ TEST(QuenlinkLibraryTest, ReadsTheSettingsBlockThroughTheLibrary) {
   std::array<std::uint8_t, kKeyBlockSize> layout{};
   EXPECT_EQ(commands.ReadDefaultKeyBlock(layout), kOk);
   EXPECT_EQ(layout[8 * 3 + 2], 0x29);
+
+#ifdef _WIN32
+  // Another process drives the same keyboard through the control pipe.
+  const std::string log = Simctl("log");
+  EXPECT_EQ(log.rfind("04 ", 0), 0u) << log;
+  EXPECT_EQ(Simctl("unplug"), "ok\n");
+  EXPECT_EQ(commands.BeginSession(), kNoDevice);
+  EXPECT_EQ(Simctl("plug"), "ok\n");
+  EXPECT_EQ(commands.BeginSession(), kOk);
+  EXPECT_EQ(Simctl("consumer 0x10000").rfind("error", 0), 0u);
+#endif
 
   api.DeleteRequestFromUnitId(ctrl);
   EXPECT_EQ(api.End(), 1);
