@@ -3,8 +3,15 @@
 
 namespace mv::sim {
 
-bool ControlChannel::Start(SimulatedKeyboard&, const std::u16string&) { return false; }
-void ControlChannel::Stop() {}
+bool ControlChannel::Start(SimulatedKeyboard& keyboard, const std::u16string& name) {
+  keyboard_ = &keyboard;
+  name_ = name;
+  firstPipe_ = nullptr;
+  return false;
+}
+
+void ControlChannel::Stop() { keyboard_ = nullptr; }
+
 void ControlChannel::Serve() {}
 
 }  // namespace mv::sim

@@ -197,7 +197,7 @@ int SimulatedKeyboard::RequestStatusSetFeature(const std::uint8_t* unitId, dev::
 // --- commands ------------------------------------------------------------------------------------------
 
 void SimulatedKeyboard::ReceiveCommandReport(const CommandReport& report) {
-  log_.push_back(report);
+  if (recording_) log_.push_back(report);
   if (bootMode_) return;  // the boot loader does not speak the command protocol
   if (report[dev::kReportIdByte] == dev::kCommandReportId && report[dev::kOpcodeByte] == dev::kOpEnterBootMode) {
     bootMode_ = true;
@@ -423,6 +423,11 @@ void SimulatedKeyboard::ClearLog() {
   overlaps_ = 0;
   checksumErrors_ = 0;
   deviceCountQueries_ = 0;
+}
+
+void SimulatedKeyboard::SetRecording(bool record) {
+  std::lock_guard lock(lock_);
+  recording_ = record;
 }
 
 std::vector<std::array<std::uint8_t, 2>> SimulatedKeyboard::LedWrites() const {

@@ -94,6 +94,7 @@ class SimulatedKeyboard {
   std::vector<device::CommandReport> ReceivedReports() const;  // every report on the command unit
   std::size_t ReceivedCount() const;
   void ClearLog();
+  void SetRecording(bool record);  // on by default; benchmarks turn it off to keep memory flat
   std::vector<std::array<std::uint8_t, 2>> LedWrites() const;
   std::array<std::uint8_t, 2> LedStatus() const;  // last written, 0 0 before any write
   // Reports that arrived while the reply to an earlier one was still on its way: two exchanges
@@ -158,6 +159,7 @@ class SimulatedKeyboard {
   int nextRequestNumber_ = 1;
 
   std::vector<device::CommandReport> log_;
+  bool recording_ = true;
   std::vector<std::array<std::uint8_t, 2>> ledWrites_;
   std::array<std::uint8_t, 2> ledStatus_{};
   int overlaps_ = 0;
