@@ -7,6 +7,7 @@
 #include "device/exchange.h"
 #include "lighting/lighting_state.h"
 #include "lighting/user_folder.h"
+#include "platform/files.h"
 #include "platform/ini.h"
 #include "platform/text.h"
 #include "sim/in_process.h"
@@ -112,7 +113,9 @@ TEST_F(LightingTest, LampSwitchReadsTheNumberOne) {
   ASSERT_TRUE(WriteLightingOn(wskb, true));
   ASSERT_EQ(ReadLightingSettings(state, keyboard.commands(), wskb), 0);
   EXPECT_TRUE(state.lightingOn);
-  EXPECT_EQ(UserFilePath(u"/home/u/Documents", kWskbIniName), u"/home/u/Documents/Tamro/wskb.ini");
+  const std::u16string sep(1, platform::kPathSeparator);
+  EXPECT_EQ(UserFilePath(u"docs", kWskbIniName), u"docs" + sep + u"Tamro" + sep + u"wskb.ini");
+  EXPECT_EQ(UserFolderPath(u"docs/"), u"docs/Tamro");
 }
 
 TEST_F(LightingTest, PanelActionsWriteTheirFieldsAtThePanelProfile) {
