@@ -127,8 +127,11 @@ AssignmentText DescribeKeyAssignment(KeyCode key, const KeyAssignment& record, c
 
 AssignmentText DescribeGKeyAssignment(int gKey, const KeyAssignment& record, const LanguageTable& texts,
                                       const MacroNameLookup& macroName) {
-  // G1..G9 alike on both layers.
-  return Describe(u"G" + DecimalText(static_cast<long long>(gKey) + 1), record, texts, macroName);
+  // G1..G9 alike on both layers. (Appending rather than u"G" + text: GCC 12 gives a false
+  // -Wrestrict for that form at -O2.)
+  std::u16string name = u"G";
+  name += DecimalText(static_cast<long long>(gKey) + 1);
+  return Describe(name, record, texts, macroName);
 }
 
 }  // namespace mv::keys

@@ -25,12 +25,13 @@ class ControlChannel {
  private:
   void Serve();
 
-  SimulatedKeyboard* keyboard_ = nullptr;
+  // Used only where the platform has a channel (Windows).
+  [[maybe_unused]] SimulatedKeyboard* keyboard_ = nullptr;
   std::u16string name_;
   std::atomic<bool> stopping_{false};
   std::atomic<bool> serverDone_{false};
   std::thread thread_;
-  void* firstPipe_ = nullptr;
+  [[maybe_unused]] void* firstPipe_ = nullptr;
 };
 
 }  // namespace mv::sim
