@@ -1,0 +1,68 @@
+// Finding and signalling a running instance.
+#include "ui/app/instance.h"
+
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include "ui/framework/wide_text.h"
+
+namespace mv::ui {
+
+namespace {
+struct HandleCloser {
+  HANDLE handle;
+  ~HandleCloser() {
+    if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
+  }
+};
+
+struct WindowSearch {
+  DWORD processId;
+  UINT message;
+  WPARAM request;
+  bool sent = false;
+};
+
+BOOL CALLBACK SignalIfTagged(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<WindowSearch*>(lParam);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || ::GetWindowLongPtrW(window, GWLP_USERDATA) != kMainWindowTag) return TRUE;
+  ::SendMessageW(window, search->message, search->request, 0);
+  search->sent = true;
+  return FALSE;
+}
+}  // namespace
+
+DWORD FindInstanceProcess(const std::u16string& executableName) {
+  HandleCloser snapshot{::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0)};
+  if (snapshot.handle == INVALID_HANDLE_VALUE) return 0;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  const DWORD self = ::GetCurrentProcessId();
+  for (BOOL more = ::Process32FirstW(snapshot.handle, &entry); more; more = ::Process32NextW(snapshot.handle, &entry)) {
+    if (entry.th32ProcessID != self && ::lstrcmpiW(entry.szExeFile, Wide(executableName)) == 0)
+      return entry.th32ProcessID;
+  }
+  return 0;
+}
+
+bool SignalInstanceWindow(DWORD processId, InstanceRequest request) {
+  WindowSearch search{processId, request == InstanceRequest::kOpen ? kMsgOpen : kMsgKill,
+                      request == InstanceRequest::kOpen ? kOpenRequest : kKillRequest};
+  ::EnumWindows(&SignalIfTagged, reinterpret_cast<LPARAM>(&search));
+  return search.sent;
+}
+
+bool ShellOpen(const std::u16string& target, int show) {
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SEE_MASK_FLAG_NO_UI;
+  info.lpVerb = L"open";
+  info.lpFile = Wide(target);
+  info.lpParameters = L"";
+  info.nShow = show;
+  return ::ShellExecuteExW(&info) != FALSE;
+}
+
+}  // namespace mv::ui

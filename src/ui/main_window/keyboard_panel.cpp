@@ -1,0 +1,232 @@
+// The keyboard panel of the main window.
+#include "ui/main_window/keyboard_panel.h"
+
+#include "app/layout.h"
+#include "platform/app_settings.h"
+#include "ui/framework/wide_text.h"
+#include "ui/main_window/key_editor_placeholder.h"
+#include "ui/res/resource.h"
+#include "ui/skin/placement.h"
+
+namespace mv::ui {
+
+namespace {
+constexpr std::u16string_view kFlipKey = u"Flip";
+constexpr int kFirstDButton = IDC_KEY_D1;
+constexpr std::array<int, 4> kF1ToF4 = {IDC_KEY_03B, IDC_KEY_03C, IDC_KEY_03D, IDC_KEY_03E};
+
+bool FlipSet() { return platform::ReadAppSetting(platform::kSettingsSection, kFlipKey, u"0") != u"0"; }
+
+INT_PTR OpenPlaceholderEditor(HWND owner, const EditorRequest& request) {
+  KeyEditorPlaceholder editor(request);
+  return editor.RunModal(owner);
+}
+}  // namespace
+
+KeyboardPanel::KeyboardPanel(Context context) : context_(std::move(context)), editorOpener_(&OpenPlaceholderEditor) {}
+
+void KeyboardPanel::LayoutKeyButtons(HWND dialog, const std::u16string& layoutFile, const SkinLooks& looks) {
+  dialog_ = dialog;
+  looks_ = looks;
+  for (int n = 1; n <= keys::kGKeyCount; ++n) {
+    CPngButton& button = gKeyButtons_[static_cast<std::size_t>(n - 1)];
+    if (button.AttachItem(dialog, kGKeyControls[static_cast<std::size_t>(n - 1)])) {
+      (void)PlaceImageButton(button, layoutFile, app::kLayoutSection, app::GKeyEntryName(n), looks);
+      button.SetCaptionStyle(true, 8, u"Verdana", RGB(0xE4, 0xE4, 0xE4), CPngButton::kDefaultCaptionFormat);
+    }
+  }
+  for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
+    CPngButton& button = keyButtons_[i];
+    if (button.AttachItem(dialog, kPanelKeys[i].controlId))
+      (void)PlaceImageButton(button, layoutFile, app::kLayoutSection,
+                             app::KeyEntryName(keys::KeyIndexOf(kPanelKeys[i].keyCode)), looks);
+  }
+  for (std::size_t i = 0; i < dButtons_.size(); ++i) {
+    if (dButtons_[i].AttachItem(dialog, kFirstDButton + static_cast<int>(i))) {
+      const std::u16string name = u"KEY_D" + std::u16string(1, static_cast<char16_t>(u'1' + i));
+      (void)PlaceImageButton(dButtons_[i], layoutFile, app::kLayoutSection, name, looks);
+    }
+  }
+  (void)flip0_.AttachItem(dialog, IDC_FLIP_0);
+}
+
+CPngButton* KeyboardPanel::ButtonOf(int controlId) {
+  if (const int g = GKeyOfControl(controlId); g >= 0) return &gKeyButtons_[static_cast<std::size_t>(g)];
+  if (const int p = PanelPositionOfControl(controlId); p >= 0) return &keyButtons_[static_cast<std::size_t>(p)];
+  return nullptr;
+}
+
+keys::KeyAssignment KeyboardPanel::RecordOf(int profile, int record) const {
+  if (profile < 0) return {};
+  return context_.stores.working.RecordFor(profile, record);
+}
+
+keys::AssignmentText KeyboardPanel::Describe(int controlId, const keys::KeyAssignment& record) const {
+  const store::ConfigStore& working = context_.stores.working;
+  const keys::MacroNameLookup macroName = [&working](std::uint16_t id) -> std::u16string {
+    for (const auto& m : working.macros)
+      if (m.MacroId() == id) return m.Name();
+    return {};
+  };
+  if (const int g = GKeyOfControl(controlId); g >= 0)
+    return keys::DescribeGKeyAssignment(g, record, context_.texts, macroName);
+  const int p = PanelPositionOfControl(controlId);
+  return keys::DescribeKeyAssignment(kPanelKeys[static_cast<std::size_t>(p)].keyCode, record, context_.texts,
+                                     macroName);
+}
+
+void KeyboardPanel::ShowRecord(CPngButton& button, const keys::AssignmentText& text, bool redraw) {
+  if (!button.hwnd()) return;
+  button.SetSelected(text.assigned, redraw && ::IsWindowEnabled(button.hwnd()));
+  button.SetTooltip(text.text, true);
+}
+
+void KeyboardPanel::RefreshAll() {
+  auto guard = context_.stores.working.Lock();
+  const int profile = context_.currentProfile();
+  const bool fn = context_.fnLayer();
+  for (int g = 0; g < keys::kGKeyCount; ++g) {
+    const int control = kGKeyControls[static_cast<std::size_t>(g)];
+    ShowRecord(gKeyButtons_[static_cast<std::size_t>(g)], Describe(control, RecordOf(profile, GKeyRecord(g, fn))),
+               true);
+  }
+  for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
+    const int record = keys::KeyIndexOf(kPanelKeys[i].keyCode);
+    ShowRecord(keyButtons_[i], Describe(kPanelKeys[i].controlId, RecordOf(profile, record)), true);
+  }
+}
+
+void KeyboardPanel::RefreshKeyButtons() {
+  RefreshAll();
+  ApplyFlip();
+}
+
+void KeyboardPanel::RefreshKeyTexts() { RefreshAll(); }
+
+void KeyboardPanel::ClearKeyButton(int record) {
+  const bool fn = context_.fnLayer();
+  for (int g = 0; g < keys::kGKeyCount; ++g) {
+    if (GKeyRecord(g, fn) == record) {
+      const int control = kGKeyControls[static_cast<std::size_t>(g)];
+      ShowRecord(gKeyButtons_[static_cast<std::size_t>(g)], Describe(control, {}), true);
+      return;
+    }
+  }
+  for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
+    if (keys::KeyIndexOf(kPanelKeys[i].keyCode) == record) {
+      ShowRecord(keyButtons_[i], Describe(kPanelKeys[i].controlId, {}), true);
+      return;
+    }
+  }
+}
+
+void KeyboardPanel::ClearPanelAssignments() {
+  {
+    auto guard = context_.stores.working.Lock();
+    const int profile = context_.currentProfile();
+    const bool fn = context_.fnLayer();
+    for (int g = 0; g < keys::kGKeyCount; ++g) {
+      const int record = GKeyRecord(g, fn);
+      if (profile >= 0) {
+        keys::KeyAssignment cleared;
+        cleared.aux = keys::GKeyCodeOfRecord(record);  // a G key keeps its code
+        (void)context_.stores.working.SetRecordFor(profile, record, cleared);
+      }
+      CPngButton& button = gKeyButtons_[static_cast<std::size_t>(g)];
+      ShowRecord(button, {}, true);
+    }
+    for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
+      if (profile >= 0) (void)context_.stores.working.SetRecordFor(profile, keys::KeyIndexOf(kPanelKeys[i].keyCode), {});
+      ShowRecord(keyButtons_[i], {}, true);
+    }
+  }
+  if (context_.markModified) context_.markModified();
+}
+
+void KeyboardPanel::ResetKeyIndicators() {
+  auto reset = [](CPngButton& button) {
+    if (!button.hwnd()) return;
+    button.SetColourFrame(RGB(0, 0, 0), 0, false);
+    button.SetSelected(false, true);
+  };
+  for (auto& b : gKeyButtons_) reset(b);
+  for (auto& b : keyButtons_) reset(b);
+}
+
+void KeyboardPanel::RefreshGKeyIndicators() {
+  auto guard = context_.stores.working.Lock();
+  const int profile = context_.currentProfile();
+  const bool fn = context_.fnLayer();
+  for (int g = 0; g < keys::kGKeyCount; ++g) {
+    CPngButton& button = gKeyButtons_[static_cast<std::size_t>(g)];
+    if (button.hwnd()) button.SetSelected(keys::IsAssigned(RecordOf(profile, GKeyRecord(g, fn))), true);
+  }
+}
+
+void KeyboardPanel::SetGKeyCaptions(bool layerB) {
+  for (int g = 0; g < keys::kGKeyCount; ++g) {
+    CPngButton& button = gKeyButtons_[static_cast<std::size_t>(g)];
+    if (!button.hwnd()) continue;
+    std::u16string caption;
+    if (g < 5) caption = std::u16string(1, layerB ? u'B' : u'A') + static_cast<char16_t>(u'1' + g);
+    SetWindowTextU16(button.hwnd(), caption);
+    button.Redraw();
+  }
+}
+
+void KeyboardPanel::ApplyFlip() {
+  if (!dialog_) return;
+  const bool flipped = FlipSet();
+  for (int id : kF1ToF4) ::EnableWindow(::GetDlgItem(dialog_, id), flipped ? FALSE : TRUE);
+  for (int i = 0; i < 6; ++i) ::EnableWindow(::GetDlgItem(dialog_, kFirstDButton + i), flipped ? TRUE : FALSE);
+  if (flip0_.hwnd()) {
+    SkinLooks flat{looks_.normal, looks_.normal, looks_.normal, looks_.disabled, looks_.normal};
+    flip0_.SetLookPictures(flat);
+    flip0_.Redraw();
+  }
+}
+
+void KeyboardPanel::ToggleFlip() {
+  (void)platform::WriteAppSetting(platform::kSettingsSection, kFlipKey, FlipSet() ? u"0" : u"1");
+  ApplyFlip();
+}
+
+bool KeyboardPanel::OnKeyButtonCommand(int controlId, bool lightingOn) {
+  if (controlId == kMacroEditButton) {
+    (void)OpenKeyEditor(kMacroOnlyControl);
+    return true;
+  }
+  if (GKeyOfControl(controlId) >= 0) {
+    (void)OpenKeyEditor(controlId);
+    return true;
+  }
+  const bool dButton = controlId >= kFirstDButton && controlId < kFirstDButton + 6;
+  if (controlId == IDC_KEY_FN) return true;  // only the colour painting uses it
+  if (PanelPositionOfControl(controlId) < 0 && !dButton) return false;
+  if (lightingOn) return true;  // the colour painting takes the click
+  (void)OpenKeyEditor(controlId);
+  return true;
+}
+
+void KeyboardPanel::Highlight(CPngButton& button) const {
+  button.SetLookPictures(SkinLooks{looks_.hover, looks_.hover, looks_.pressed, looks_.normal, looks_.hover});
+  button.Redraw();
+}
+
+INT_PTR KeyboardPanel::OpenKeyEditor(int controlId) {
+  const EditorRequest request = MakeEditorRequest(controlId, context_.fnLayer());
+  if (request.record < 0) return -1;
+  lastRequest_ = request;
+  CPngButton* button = ButtonOf(controlId);
+  if (button && button->hwnd()) Highlight(*button);
+  editorOpen_ = true;
+  const INT_PTR result = editorOpener_ ? editorOpener_(dialog_, request) : -1;
+  editorOpen_ = false;
+  if (button && button->hwnd()) {
+    button->SetLookPictures(looks_);
+    button->Redraw();
+  }
+  return result;
+}
+
+}  // namespace mv::ui

@@ -1,0 +1,79 @@
+// The keyboard panel of the main window: 104 key buttons and nine G-key buttons placed from the
+// main layout file, each showing whether its key is assigned in the current profile (the
+// button's selected look) and a tooltip naming the key and its assignment; a click opens the key
+// editor on the key's record. Every read or write of the working store here is under its lock.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "app/language.h"
+#include "keys/key_assignment.h"
+#include "store/config_store.h"
+#include "ui/main_window/keyboard_panel_keys.h"
+#include "ui/skin/png_button.h"
+
+namespace mv::ui {
+
+class KeyboardPanel {
+ public:
+  struct Context {
+    const LanguageTable& texts;
+    store::ConfigStores& stores;
+    std::function<int()> currentProfile;  // -1 when no keyboard profile is known
+    std::function<bool()> fnLayer;
+    std::function<void()> markModified;   // the configuration changed: enable Apply
+  };
+  using EditorOpener = std::function<INT_PTR(HWND owner, const EditorRequest& request)>;
+
+  explicit KeyboardPanel(Context context);
+
+  // Attaches the buttons and places them from [BUTTONINFO] of the layout file.
+  void LayoutKeyButtons(HWND dialog, const std::u16string& layoutFile, const SkinLooks& looks);
+
+  void RefreshKeyButtons();
+  void RefreshKeyTexts();
+  void ClearKeyButton(int record);
+  void ClearPanelAssignments();
+  void ResetKeyIndicators();
+  void RefreshGKeyIndicators();
+  void ApplyFlip();
+  // FLIP_1 / FLIP_2: the "Flip" setting toggled, then ApplyFlip.
+  void ToggleFlip();
+
+  // true when the command belonged to the panel (a key, D1..D6, Fn or the macro-edit button).
+  bool OnKeyButtonCommand(int controlId, bool lightingOn);
+  // The editor's result, or -1 when the control is no key.
+  INT_PTR OpenKeyEditor(int controlId);
+
+  void SetEditorOpener(EditorOpener opener) { editorOpener_ = std::move(opener); }
+  const EditorRequest& lastEditorRequest() const { return lastRequest_; }
+  bool editorOpen() const { return editorOpen_; }
+
+  // What a button shows, for the window's own checks and tests.
+  CPngButton* ButtonOf(int controlId);
+  void SetGKeyCaptions(bool layerB);
+
+ private:
+  keys::AssignmentText Describe(int controlId, const keys::KeyAssignment& record) const;
+  keys::KeyAssignment RecordOf(int profile, int record) const;
+  void ShowRecord(CPngButton& button, const keys::AssignmentText& text, bool redraw);
+  void RefreshAll();
+  void Highlight(CPngButton& button) const;
+
+  Context context_;
+  HWND dialog_ = nullptr;
+  SkinLooks looks_;
+  std::array<CPngButton, 104> keyButtons_;
+  std::array<CPngButton, keys::kGKeyCount> gKeyButtons_;
+  std::array<CPngButton, 6> dButtons_;
+  CPngButton flip0_;
+  EditorOpener editorOpener_;
+  EditorRequest lastRequest_;
+  bool editorOpen_ = false;
+};
+
+}  // namespace mv::ui
