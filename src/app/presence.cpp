@@ -48,6 +48,7 @@ void ReadArrivedKeyboard(PresenceLink& link) {
 }  // namespace
 
 bool PresenceUpdate(int deviceCount, PresenceState& state, TrayIconChoice& icons, PresenceLink& link) {
+  std::lock_guard serial(state.serial);
   const int last = state.lastPresence.load();
   if (deviceCount == last) return true;
   const bool present = deviceCount != 0;

@@ -42,6 +42,9 @@ struct PresenceState {
   std::atomic<int> lastPresence{0};
   std::atomic<bool> firstOpen{false};  // set: the window is not opened automatically any more
   std::atomic<bool> stopping{false};   // shutdown has begun: waiting threads give up
+  // One presence update at a time: two threads started close together (the start-up count and an
+  // arrival report) would otherwise both see the old count and read the keyboard twice.
+  std::mutex serial;
 };
 
 class PresenceLink {

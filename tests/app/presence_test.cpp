@@ -100,6 +100,37 @@ TEST_F(PresenceTest, WaitsForTheWindowAndGivesUpWhenStopping) {
   EXPECT_EQ(never.calls.back(), "reload");
 }
 
+TEST(PresenceThreads, TwoArrivalsCloseTogetherReadTheKeyboardOnce) {
+  PresenceState state;
+  TrayIconChoice icons;
+  std::atomic<int> reads{0};
+  class CountingLink final : public PresenceLink {
+   public:
+    explicit CountingLink(std::atomic<int>& reads) : reads_(reads) {}
+    bool ReadDefaultKeyBlock() override {
+      reads_.fetch_add(1);
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));  // a read takes a while
+      return true;
+    }
+    bool ReadMacroCapacity() override { return true; }
+    void Tell(TextId) override {}
+    void ReloadFromKeyboard() override {}
+    void KeyboardRemoved() override {}
+    bool WindowReady() override { return true; }
+    void Pause(unsigned) override {}
+    void SetTrayIcon(int) override {}
+    void OpenWindow() override {}
+
+   private:
+    std::atomic<int>& reads_;
+  } link(reads);
+  {
+    WorkerThreads threads;
+    for (int i = 0; i < 2; ++i) threads.Start([&] { (void)PresenceUpdate(1, state, icons, link); });
+  }
+  EXPECT_EQ(reads.load(), 1);
+}
+
 TEST(TrayIconChoice, ShowsOnlyChangesAndRemembersThePresenceIcon) {
   TrayIconChoice icons;
   EXPECT_EQ(icons.Show(128), 128);
