@@ -1,0 +1,148 @@
+// Morvane.exe as a process beside the simulated library (its keyboard starts plugged in): a second
+// start opens the running window and ends, "/kill" in any case ends the running instance, "/Kill"
+// with none running starts normally, "/Start" stays in the tray, and a missing library ends the
+// program with exit code 0.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/system.h"
+#include "scratch_folder.h"
+#include "ui/app/instance.h"
+#include "ui/framework/wide_text.h"
+
+namespace mv::ui {
+namespace {
+
+using namespace std::chrono_literals;
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 30s) {
+  const auto end = std::chrono::steady_clock::now() + timeout;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(20ms);
+  }
+  return true;
+}
+
+struct TaggedSearch {
+  DWORD pid;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindTagged(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<TaggedSearch*>(lParam);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  if (owner == search->pid && ::GetWindowLongPtrW(window, GWLP_USERDATA) == kMainWindowTag) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+class Program {
+ public:
+  Program(const std::u16string& exe, const std::u16string& arguments, const std::u16string& folder) {
+    std::u16string line = u"\"" + exe + u"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    started_ = ::CreateProcessW(Wide(exe), reinterpret_cast<wchar_t*>(line.data()), nullptr, nullptr, FALSE, 0,
+                                nullptr, Wide(folder), &startup, &info_) != FALSE;
+    if (started_) ::CloseHandle(info_.hThread);
+  }
+  ~Program() {
+    if (!started_) return;
+    if (::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) ::TerminateProcess(info_.hProcess, 99);
+    ::CloseHandle(info_.hProcess);
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  bool started() const { return started_; }
+  // The exit code once it ended within the time, else STILL_ACTIVE.
+  DWORD WaitForExit(std::chrono::milliseconds timeout = 30s) const {
+    if (::WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    ::GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+  }
+  bool Running() const { return ::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+  HWND MainWindow() const {
+    TaggedSearch search{info_.dwProcessId};
+    ::EnumWindows(&FindTagged, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+  bool WindowVisible() const {
+    HWND w = MainWindow();
+    return w && ::IsWindowVisible(w);
+  }
+
+ private:
+  PROCESS_INFORMATION info_{};
+  bool started_ = false;
+};
+
+class ProcessTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(platform::FileExists(exe)) << "Morvane.exe must be built beside the tests";
+    ASSERT_EQ(FindInstanceProcess(u"Morvane.exe"), 0u) << "an instance is still running";
+    (void)platform::RemoveFile(profileFile);
+  }
+  // The running instance has read the keyboard (it writes the profile file from it).
+  bool KeyboardRead() const { return platform::FileExists(profileFile); }
+
+  std::u16string bin = platform::FolderOf(platform::ExecutablePath());
+  std::u16string exe = bin + u"Morvane.exe";
+  std::u16string profileFile = platform::DocumentsFolder() + u"\\Tamro\\$Profile0";
+};
+
+TEST_F(ProcessTest, StartStaysInTheTraySecondStartOpensItAndLowerCaseKillEndsIt) {
+  Program first(exe, u"/Start", bin);
+  ASSERT_TRUE(first.started());
+  ASSERT_TRUE(WaitUntil([&] { return first.MainWindow() != nullptr && KeyboardRead(); }));
+  // After the read the window would have been opened by now without "/Start".
+  std::this_thread::sleep_for(500ms);
+  EXPECT_FALSE(first.WindowVisible());
+
+  Program second(exe, u"", bin);
+  ASSERT_TRUE(second.started());
+  EXPECT_EQ(second.WaitForExit(), 0u);
+  EXPECT_TRUE(WaitUntil([&] { return first.WindowVisible(); }));
+  EXPECT_TRUE(first.Running());
+
+  Program killer(exe, u"/kill", bin);
+  ASSERT_TRUE(killer.started());
+  EXPECT_EQ(killer.WaitForExit(), 0u);
+  EXPECT_EQ(first.WaitForExit(), 0u);
+}
+
+TEST_F(ProcessTest, KillWithNoneRunningStartsNormally) {
+  Program program(exe, u"/Kill", bin);
+  ASSERT_TRUE(program.started());
+  EXPECT_TRUE(WaitUntil([&] { return program.WindowVisible(); }));  // opened by itself: a keyboard is present
+  Program killer(exe, u"/KILL", bin);
+  EXPECT_EQ(killer.WaitForExit(), 0u);
+  EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+TEST_F(ProcessTest, MissingDeviceLibraryEndsWithExitCodeZero) {
+  mv::test::ScratchFolder folder;
+  const std::u16string copy = folder.Path(u"Morvane.exe");
+  ASSERT_TRUE(::CopyFileW(Wide(exe), Wide(copy), FALSE));
+  Program program(copy, u"", folder.Path());
+  ASSERT_TRUE(program.started());
+  EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+}  // namespace
+}  // namespace mv::ui
