@@ -242,6 +242,33 @@ TEST_F(MainWindowTest, G3OpensTheEditorOnItsRecordOfTheShownLayer) {
   EXPECT_EQ(window->panel().lastEditorRequest().record, 0x1E);
 }
 
+TEST_F(MainWindowTest, PostedMessage30RunsApplyAndTheNamedEventsLiveWithTheWindow) {
+  Start();
+  ASSERT_TRUE(PumpUntil([&] { return KeyboardReadDone(); }));
+  HANDLE first = ::OpenEventW(SYNCHRONIZE, FALSE, L"Morvane_Event_Main_01");
+  HANDLE last = ::OpenEventW(SYNCHRONIZE, FALSE, L"Morvane_Event_Main_208");
+  EXPECT_NE(first, nullptr);
+  EXPECT_NE(last, nullptr);
+  if (first) ::CloseHandle(first);
+  if (last) ::CloseHandle(last);
+
+  window->SetModified(true);
+  ASSERT_TRUE(::PostMessageW(window->hwnd(), 30, 0, 0));
+  EXPECT_TRUE(PumpUntil([&] { return !window->modified(); }));
+
+  window->Exit();
+  EXPECT_EQ(::OpenEventW(SYNCHRONIZE, FALSE, L"Morvane_Event_Main_01"), nullptr);
+}
+
+TEST_F(MainWindowTest, TheTrayIconComesBackAfterTheShellRestarts) {
+  Start();
+  ASSERT_TRUE(PumpUntil([&] { return KeyboardReadDone(); }));
+  EXPECT_TRUE(window->trayCreated());
+  ::SendMessageW(window->hwnd(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(window->trayCreated());
+  EXPECT_EQ(window->trayIcon(), 141);
+}
+
 TEST(EditorRequest, RecordsOfTheKeysAndNothingForOtherControls) {
   EXPECT_EQ(MakeEditorRequest(IDC_FUNC_G1, false).record, 256);
   EXPECT_EQ(MakeEditorRequest(IDC_FUNC_G9, true).record, 273);

@@ -199,6 +199,8 @@ void CMorvaneDlg::PlaceControls() {
   panel_.LayoutKeyButtons(hwnd(), layout, keyLooks);
   for (const NamedButton& b : kWindowButtons) PlaceWindowButton(b.id, b.name);
   for (const NamedButton& c : kLightingControls) (void)PlaceControl(Item(c.id), layout, app::kLayoutSection, c.name);
+  // The user-mode list belongs to the lighting panel, which shows it where its effect needs it.
+  ::ShowWindow(Item(IDC_CONTROL_umCombo), SW_HIDE);
 
   const auto& texts = setup_.texts;
   auto caption = [this](int id, const std::u16string& text, int points, const char16_t* face, COLORREF colour) {

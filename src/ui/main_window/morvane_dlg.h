@@ -78,6 +78,7 @@ class CMorvaneDlg : public CBaseDialog, private device::NotificationSink, privat
   bool modified() const { return modified_.load(); }
   bool ready() const { return ready_.load(); }
   int trayIcon() const { return icons_.Current(); }
+  bool trayCreated() const { return tray_.created(); }
   int lastPresence() const { return presence_.lastPresence.load(); }
   bool firstOpen() const { return presence_.firstOpen.load(); }
   bool layerB() const { return notifications_ && notifications_->LayerB(); }
