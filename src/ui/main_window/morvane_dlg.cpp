@@ -69,6 +69,8 @@ CMorvaneDlg::CMorvaneDlg(MainWindowSetup setup)
 
 CMorvaneDlg::~CMorvaneDlg() {
   if (!shutDown_) Shutdown();
+  CMorvaneDlg* self = this;
+  if (g_window.compare_exchange_strong(self, nullptr)) g_windowHandle = nullptr;
   for (HBITMAP frame : busyFrames_)
     if (frame) ::DeleteObject(frame);
 }
