@@ -1,0 +1,172 @@
+// Dark colours for the common controls of the skinned windows.
+#include "ui/skin/skin_colours.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+#include "ui/framework/device_context.h"
+
+namespace mv::ui {
+namespace {
+
+bool IsEditControl(HWND control) {
+  std::array<wchar_t, 16> name{};
+  return ::GetClassNameW(control, name.data(), static_cast<int>(name.size())) > 0 &&
+         ::lstrcmpiW(name.data(), WC_EDITW) == 0;
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+  ::SetBkColor(dc, colour);
+  ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
+// A line after every column and under every row, down to the list's bottom, as the list's own grid.
+void DrawListGrid(HWND list, HDC dc, COLORREF colour) {
+  RECT client{};
+  ::GetClientRect(list, &client);
+  RECT headerRect{};
+  HWND header = ListView_GetHeader(list);
+  if (header && ::IsWindowVisible(header)) {
+    ::GetWindowRect(header, &headerRect);
+    client.top += headerRect.bottom - headerRect.top;
+  }
+  POINT origin{};
+  ListView_GetOrigin(list, &origin);
+  int x = -origin.x;
+  const int columns = header ? Header_GetItemCount(header) : 0;
+  for (int i = 0; i < columns; ++i) {
+    x += ListView_GetColumnWidth(list, i);
+    FillSolid(dc, RECT{x - 1, client.top, x, client.bottom}, colour);
+  }
+  RECT first{};
+  if (ListView_GetItemCount(list) == 0 || !ListView_GetItemRect(list, 0, &first, LVIR_BOUNDS)) return;
+  const int rowHeight = first.bottom - first.top;
+  if (rowHeight <= 0) return;
+  for (int y = first.bottom - 1; y < client.bottom; y += rowHeight)
+    if (y >= client.top) FillSolid(dc, RECT{client.left, y, client.right, y + 1}, colour);
+}
+
+}  // namespace
+
+SkinColourBrushes::SkinColourBrushes(const SkinColours& colours)
+    : colours_(colours), field_(::CreateSolidBrush(colours.field)) {}
+
+HBRUSH SkinColourBrushes::Field(HDC dc) const {
+  ::SetTextColor(dc, colours_.text);
+  ::SetBkColor(dc, colours_.field);
+  ::SetBkMode(dc, OPAQUE);
+  return field_.get();
+}
+
+HBRUSH SkinColourBrushes::Label(HDC dc) const {
+  ::SetTextColor(dc, colours_.text);
+  ::SetBkMode(dc, TRANSPARENT);
+  return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+HBRUSH SkinColourBrushes::Answer(UINT message, HDC dc, HWND control) const {
+  switch (message) {
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      return Field(dc);
+    case WM_CTLCOLORSTATIC:
+      return IsEditControl(control) ? Field(dc) : Label(dc);
+    default:
+      return nullptr;
+  }
+}
+
+void ThemeListView(HWND list, COLORREF background, COLORREF text) {
+  ListView_SetBkColor(list, background);
+  ListView_SetTextBkColor(list, background);
+  ListView_SetTextColor(list, text);
+}
+
+LRESULT SkinListCustomDraw(NMHDR* header, const SkinListLook& look, const SkinColours& colours) {
+  auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
+  switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW | (look.gridLines ? CDRF_NOTIFYPOSTPAINT : 0);
+    case CDDS_ITEMPREPAINT:
+      return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+      const int column = draw->iSubItem;
+      const bool muted = column >= 0 && column < 32 && ((look.mutedColumns >> column) & 1u);
+      draw->clrText = muted ? colours.mutedText : colours.text;
+      draw->clrTextBk = look.background;
+      return CDRF_DODEFAULT;
+    }
+    case CDDS_POSTPAINT:
+      DrawListGrid(header->hwndFrom, draw->nmcd.hdc, colours.border);
+      return CDRF_DODEFAULT;
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
+void DropControlFrame(HWND control) {
+  const LONG_PTR style = ::GetWindowLongPtrW(control, GWL_STYLE);
+  const LONG_PTR exStyle = ::GetWindowLongPtrW(control, GWL_EXSTYLE);
+  ::SetWindowLongPtrW(control, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER));
+  ::SetWindowLongPtrW(control, GWL_EXSTYLE,
+                      exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
+  ::SetWindowPos(control, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+LRESULT SkinHeader::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintDc dc(hwnd());
+      Paint(dc.get());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+void SkinHeader::Paint(HDC dc) const {
+  RECT client{};
+  ::GetClientRect(hwnd(), &client);
+  FillSolid(dc, client, colours_.header);
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0));
+  SelectedObject selectFont(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
+  const int count = Header_GetItemCount(hwnd());
+  for (int i = 0; i < count; ++i) PaintItem(dc, i);
+  RECT line = client;
+  line.top = line.bottom - 1;
+  FillSolid(dc, line, colours_.border);
+}
+
+void SkinHeader::PaintItem(HDC dc, int index) const {
+  RECT item{};
+  if (!Header_GetItemRect(hwnd(), index, &item)) return;
+  std::array<wchar_t, 128> text{};
+  HDITEMW info{};
+  info.mask = HDI_TEXT | HDI_FORMAT;
+  info.pszText = text.data();
+  info.cchTextMax = static_cast<int>(text.size());
+  if (!::SendMessageW(hwnd(), HDM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info))) return;
+
+  RECT divider = item;
+  divider.left = divider.right - 1;
+  FillSolid(dc, divider, colours_.border);
+
+  RECT textRect = item;
+  ::InflateRect(&textRect, -6, 0);
+  UINT align = DT_LEFT;
+  if ((info.fmt & HDF_JUSTIFYMASK) == HDF_CENTER) align = DT_CENTER;
+  if ((info.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT) align = DT_RIGHT;
+  ::SetTextColor(dc, colours_.text);
+  ::SetBkMode(dc, TRANSPARENT);
+  ::DrawTextW(dc, text.data(), -1, &textRect, align | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
+}  // namespace mv::ui

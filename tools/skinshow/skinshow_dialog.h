@@ -1,0 +1,96 @@
+// The screenshot program's skinned window: the skin, the button pictures and every control placed
+// from the layout file, common controls in the skin's colours, shown at the screen's top-left
+// corner; its size goes to "skinshow-<name>.txt" and it closes itself after a few seconds.
+// Windows that show content derive from it and fill their controls in Fill.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/language.h"
+#include "app/paths.h"
+#include "skinshow_placements.h"
+#include "ui/framework/gdi_handle.h"
+#include "ui/skin/base_dialog.h"
+#include "ui/skin/png_button.h"
+#include "ui/skin/skin_colours.h"
+
+namespace mv::tools {
+
+inline constexpr UINT_PTR kCloseTimer = 1;
+
+struct WindowSpec {
+  const char* name;
+  int templateId;
+  std::u16string layout;
+  std::span<const Placement> placements;
+  std::array<const char16_t*, 5> buttonPictures;  // normal, hover, pressed, disabled, alternate
+};
+
+// The window's size goes to "skinshow-<name>.txt" once it is shown; the timer closes it.
+void ShowAtOriginAndReport(HWND window, const char* name, UINT seconds);
+
+// Full-window pictures of one look set: normal, hover, pressed, disabled, alternate.
+struct LookSet {
+  std::array<ui::OffscreenPicture, 5> pictures;
+  ui::SkinLooks Looks() const {
+    return {&pictures[0], &pictures[1], &pictures[2], &pictures[3], &pictures[4]};
+  }
+};
+
+// Loads the pictures "Skins\<file>" in look order.
+void LoadLookSet(LookSet& set, const std::array<const char16_t*, 5>& files, HWND window);
+
+class ShowDialog : public ui::CBaseDialog {
+ public:
+  ShowDialog(const WindowSpec& spec, const app::ProgramPaths& paths, UINT seconds);
+
+ protected:
+  BOOL OnInitDialog() override;
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  // Runs after the controls are placed and before the window is shown.
+  virtual void Fill() {}
+  // Looks of the buttons of kind 'M' (the window's own looks unless a window has a second set).
+  virtual const ui::SkinLooks* SecondLooks() const { return nullptr; }
+  virtual void LoadSecondPictures() {}
+
+  const app::ProgramPaths& paths() const { return paths_; }
+  ui::SkinLooks WindowLooks() const { return pictures_.Looks(); }
+  const LanguageTable& texts() const { return texts_; }
+  // The window's own text read from the chosen section of the language file.
+  std::u16string LanguageValue(std::u16string_view key) const;
+  // The button attached to the control, or null.
+  ui::CPngButton* Button(int id) const;
+  void SetText(int id, const std::u16string& text) const;
+  // A font of face at a point size (tenths of a point) for this screen; the window keeps it.
+  HFONT MakeFont(const wchar_t* face, int tenthsOfPoint);
+
+  const WindowSpec& spec_;
+
+ private:
+  void PlaceAll();
+
+  const app::ProgramPaths& paths_;
+  UINT seconds_;
+  LanguageTable texts_;
+  std::u16string section_;
+  LookSet pictures_;
+  ui::OffscreenPicture arrow_;
+  std::vector<std::unique_ptr<ui::CPngButton>> buttons_;
+  std::vector<ui::UniqueFont> fonts_;
+  ui::SkinColourBrushes brushes_;
+};
+
+// The windows with content of their own.
+// page: the assignment type of the page shown (2 single key, 4 macro, 7 media, 8 function).
+int RunCompositeEditor(const WindowSpec& spec, const app::ProgramPaths& paths, UINT seconds, int page);
+int RunProfileManager(const WindowSpec& spec, const app::ProgramPaths& paths, UINT seconds);
+int RunUpdateDialog(const WindowSpec& spec, const app::ProgramPaths& paths, UINT seconds);
+
+}  // namespace mv::tools
