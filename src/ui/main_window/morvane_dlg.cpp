@@ -43,13 +43,6 @@ constexpr NamedButton kWindowButtons[] = {
     {IDC_FUNC_REPORT4, u"FUNC_REPORT4"}, {IDC_KEY_FN, u"KEY_FN"},
 };
 
-// Controls of the lighting panel that only need their place for now.
-constexpr NamedButton kLightingControls[] = {
-    {IDC_CONTROL_XGcombox, u"CONTROL_XGcombox"}, {IDC_CONTROL_JDTStatic, u"CONTROL_JDTStatic"},
-    {IDC_m_edit_rgbr, u"m_edit_rgbr"},           {IDC_m_edit_rgbg, u"m_edit_rgbg"},
-    {IDC_m_edit_rgbb, u"m_edit_rgbb"},           {IDC_CONTROL_UsbStatic, u"CONTROL_UsbStatic"},
-};
-
 constexpr int kProfileButtons[] = {IDC_FUNC_PROFILE1, IDC_FUNC_PROFILE2, IDC_FUNC_PROFILE3};
 
 [[noreturn]] void EndProgram() { ::ExitProcess(0); }
@@ -200,9 +193,9 @@ void CMorvaneDlg::PlaceControls() {
   const SkinLooks keyLooks{&keyLooks_[0], &keyLooks_[1], &keyLooks_[2], &keyLooks_[3], &keyLooks_[2]};
   panel_.LayoutKeyButtons(hwnd(), layout, keyLooks);
   for (const NamedButton& b : kWindowButtons) PlaceWindowButton(b.id, b.name);
-  for (const NamedButton& c : kLightingControls) (void)PlaceControl(Item(c.id), layout, app::kLayoutSection, c.name);
-  // The user-mode list belongs to the lighting panel, which shows it where its effect needs it.
-  ::ShowWindow(Item(IDC_CONTROL_umCombo), SW_HIDE);
+  const SkinLooks windowLooks{&windowLooks_[0], &windowLooks_[1], &windowLooks_[2], &windowLooks_[3], &windowLooks_[2]};
+  lighting_.Lay({hwnd(), layout, setup_.paths.skinsFolder, IsEnglish(setup_.paths.languageFile), arrow_, windowLooks},
+                ReadLampSwitch());
 
   const auto& texts = setup_.texts;
   auto caption = [this](int id, const std::u16string& text, int points, const char16_t* face, COLORREF colour) {
@@ -336,6 +329,10 @@ INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
       OpenHelp();
       return TRUE;
+    case WM_CTLCOLORSTATIC:
+      if (HBRUSH brush = lighting_.ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), background()))
+        return reinterpret_cast<INT_PTR>(brush);
+      break;
     case WM_QUERYDRAGICON:
       SetMessageResult(reinterpret_cast<LRESULT>(appIcon_.get()));
       return TRUE;

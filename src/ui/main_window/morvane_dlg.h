@@ -29,6 +29,7 @@
 #include "ui/main_window/about_box.h"
 #include "ui/main_window/busy_indicator.h"
 #include "ui/main_window/keyboard_panel.h"
+#include "ui/main_window/lighting_panel_layout.h"
 #include "ui/skin/base_dialog.h"
 #include "ui/skin/png_button.h"
 #include "ui/tray/tray_icon.h"
@@ -180,6 +181,7 @@ class CMorvaneDlg : public CBaseDialog, private device::NotificationSink, privat
   OffscreenPicture colour1_;
 
   KeyboardPanel panel_;
+  LightingPanelLayout lighting_;
   std::map<int, CPngButton> buttons_;
   CTrayIcon tray_;
   UniqueMenu profileMenu_;
