@@ -165,6 +165,7 @@ class CompositeEditorShow : public ShowDialog {
     FillSingleKeyPage();
     FillMacroPage();
     FillListPages();
+    SkinCommonControls();
     ShowPage();
   }
 
@@ -240,6 +241,12 @@ class CompositeEditorShow : public ShowDialog {
     ::SendMessageW(functions, CB_SETCURSEL, kShownFunctionIndex, 0);
   }
 
+  void SkinCommonControls() {
+    const int combos[] = {IDC_FUNC_MACRO_LIST, IDC_FUNC_MEDIA_SELECT, IDC_FUNC_FUNCTION_SELECT};
+    for (int i = 0; i < 3; ++i) combos_[i].Attach(Item(combos[i]));
+    cyclesFrame_.Attach(Item(IDC_FUNC_MACRO_CYCLES));
+  }
+
   void ShowPage() {
     for (const PageControl& c : kPageControls) ::ShowWindow(Item(c.id), c.page == page_ ? SW_SHOW : SW_HIDE);
     constexpr std::pair<int, Page> pageButtons[] = {{IDC_CONTROL_KEY, Page::kSingleKey},
@@ -272,6 +279,8 @@ class CompositeEditorShow : public ShowDialog {
   LookSet function_;
   ui::SkinLooks macroLooks_;
   ui::SkinHeader header_;
+  ui::SkinComboBox combos_[3];
+  ui::SkinEditFrame cyclesFrame_;
 };
 
 // The profile list as the program fills it: one row per keyboard profile, each showing the one

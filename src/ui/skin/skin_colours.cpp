@@ -21,6 +21,32 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
   ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
+void FrameSolid(HDC dc, const RECT& r, COLORREF colour) {
+  FillSolid(dc, RECT{r.left, r.top, r.right, r.top + 1}, colour);
+  FillSolid(dc, RECT{r.left, r.bottom - 1, r.right, r.bottom}, colour);
+  FillSolid(dc, RECT{r.left, r.top, r.left + 1, r.bottom}, colour);
+  FillSolid(dc, RECT{r.right - 1, r.top, r.right, r.bottom}, colour);
+}
+
+// Messages after which the combo box draws its face itself, outside WM_PAINT.
+bool ComboDrawsAfter(UINT message) {
+  switch (message) {
+    case CB_SETCURSEL:
+    case CB_SELECTSTRING:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_KEYDOWN:
+    case WM_SETTEXT:
+    case WM_SETFONT:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // A line after every column and under every row, down to the list's bottom, as the list's own grid.
 void DrawListGrid(HWND list, HDC dc, COLORREF colour) {
   RECT client{};
@@ -167,6 +193,83 @@ void SkinHeader::PaintItem(HDC dc, int index) const {
   ::SetTextColor(dc, colours_.text);
   ::SetBkMode(dc, TRANSPARENT);
   ::DrawTextW(dc, text.data(), -1, &textRect, align | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
+LRESULT SkinComboBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintDc dc(hwnd());
+      Paint(dc.get());
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    default: {
+      const LRESULT result = Default(message, wParam, lParam);
+      if (ComboDrawsAfter(message)) ::InvalidateRect(hwnd(), nullptr, FALSE);
+      return result;
+    }
+  }
+}
+
+void SkinComboBox::Paint(HDC dc) const {
+  RECT client{};
+  ::GetClientRect(hwnd(), &client);
+  FillSolid(dc, client, colours_.field);
+  FrameSolid(dc, client, colours_.border);
+  RECT button = client;
+  button.left = button.right - ::GetSystemMetrics(SM_CXVSCROLL);
+  PaintArrow(dc, button);
+
+  const LONG_PTR style = ::GetWindowLongPtrW(hwnd(), GWL_STYLE);
+  if ((style & 3) != CBS_DROPDOWNLIST) return;  // a drop-down combo's edit draws the text
+  const LRESULT selected = ::SendMessageW(hwnd(), CB_GETCURSEL, 0, 0);
+  const LRESULT length = selected < 0 ? CB_ERR : ::SendMessageW(hwnd(), CB_GETLBTEXTLEN, selected, 0);
+  if (length < 0 || length > 255) return;
+  std::array<wchar_t, 256> text{};
+  ::SendMessageW(hwnd(), CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0));
+  SelectedObject selectFont(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
+  RECT textRect{client.left + 8, client.top, button.left - 4, client.bottom};
+  ::SetTextColor(dc, ::IsWindowEnabled(hwnd()) ? colours_.text : colours_.mutedText);
+  ::SetBkMode(dc, TRANSPARENT);
+  ::DrawTextW(dc, text.data(), -1, &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
+void SkinComboBox::PaintArrow(HDC dc, const RECT& button) const {
+  const int cx = (button.left + button.right) / 2;
+  const int cy = (button.top + button.bottom) / 2;
+  const POINT points[] = {{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
+  UniqueBrush brush(::CreateSolidBrush(colours_.mutedText));
+  UniquePen pen(::CreatePen(PS_SOLID, 1, colours_.mutedText));
+  SelectedObject selectBrush(dc, brush.get());
+  SelectedObject selectPen(dc, pen.get());
+  ::Polygon(dc, points, 3);
+}
+
+void SkinEditFrame::OnAttached() {
+  const LONG_PTR style = ::GetWindowLongPtrW(hwnd(), GWL_STYLE);
+  const LONG_PTR exStyle = ::GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+  ::SetWindowLongPtrW(hwnd(), GWL_STYLE, style | WS_BORDER);
+  ::SetWindowLongPtrW(hwnd(), GWL_EXSTYLE,
+                      exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
+  ::SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+LRESULT SkinEditFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_NCPAINT) return Default(message, wParam, lParam);
+  HDC dc = ::GetWindowDC(hwnd());
+  if (!dc) return 0;
+  RECT window{};
+  ::GetWindowRect(hwnd(), &window);
+  ::OffsetRect(&window, -window.left, -window.top);
+  FrameSolid(dc, window, colours_.border);
+  ::ReleaseDC(hwnd(), dc);
+  return 0;
 }
 
 }  // namespace mv::ui

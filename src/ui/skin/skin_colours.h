@@ -85,4 +85,35 @@ class SkinHeader : public SubclassedWindow {
   SkinColours colours_;
 };
 
+// A drop-down or drop-down-list combo box face drawn in the skin's colours: a field with a
+// one-pixel frame, the selected entry's text and a small arrow. The drop-down list itself takes its
+// colours from the parent's WM_CTLCOLORLISTBOX answer and the edit of a drop-down combo from
+// WM_CTLCOLOREDIT.
+class SkinComboBox : public SubclassedWindow {
+ public:
+  explicit SkinComboBox(const SkinColours& colours = kSkinColours) : colours_(colours) {}
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void Paint(HDC dc) const;
+  void PaintArrow(HDC dc, const RECT& button) const;
+
+  SkinColours colours_;
+};
+
+// An edit's frame as a one-pixel line in the border colour instead of the system's sunken edge.
+class SkinEditFrame : public SubclassedWindow {
+ public:
+  explicit SkinEditFrame(const SkinColours& colours = kSkinColours) : colours_(colours) {}
+
+ protected:
+  void OnAttached() override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  SkinColours colours_;
+};
+
 }  // namespace mv::ui
