@@ -26,12 +26,13 @@ namespace {
 // The About box is a plain dialog.
 class AboutDialog : public ui::Dialog {
  public:
-  explicit AboutDialog(UINT seconds) : Dialog(IDD_ABOUTBOX), seconds_(seconds) {}
+  AboutDialog(const app::ProgramPaths& paths, UINT seconds) : Dialog(IDD_ABOUTBOX), paths_(paths), seconds_(seconds) {}
 
  protected:
   BOOL OnInitDialog() override {
-    ::SetDlgItemTextW(hwnd(), IDC_ABOUT_TEXT, L"Morvane keyboard configuration");
-    ::SetDlgItemTextW(hwnd(), IDC_ABOUT_COPYRIGHT, L"Copyright (C) Morvane");
+    const std::u16string_view section = ChosenSection(paths_.languageFile);
+    ::SetDlgItemTextW(hwnd(), IDC_ABOUT_TEXT, ui::Wide(ReadLanguageValue(paths_.languageFile, section, u"GUANYU_JIESHAO")));
+    ::SetDlgItemTextW(hwnd(), IDC_ABOUT_COPYRIGHT, ui::Wide(ReadLanguageValue(paths_.languageFile, section, u"GUANYU_BANQUAN")));
     ::SetDlgItemTextW(hwnd(), IDC_ABOUT_LINK, ui::Wide(std::u16string(app::kDefaultLinkAddress)));
     ShowAtOriginAndReport(hwnd(), "about", seconds_);
     return TRUE;
@@ -45,6 +46,7 @@ class AboutDialog : public ui::Dialog {
   }
 
  private:
+  const app::ProgramPaths& paths_;
   UINT seconds_;
 };
 
@@ -69,7 +71,7 @@ int Run(const std::string& name, UINT seconds) {
        {u"update_normal.jpg", u"update_over.jpg", u"update_over.jpg", u"update_over.jpg", u"update_over.jpg"}},
   };
   if (name == "about") {
-    AboutDialog about(seconds);
+    AboutDialog about(paths, seconds);
     return about.RunModal(nullptr) == -1 ? 1 : 0;
   }
   for (const auto& editor : kEditorPages) {
