@@ -82,10 +82,7 @@ int Run(const std::string& name, UINT seconds) {
   }
   if (name == "profile") return RunProfileManager(specs[2], paths, seconds);
   if (name == "update") return RunUpdateDialog(specs[3], paths, seconds);
-  if (name == "main") {
-    ShowDialog dialog(specs[0], paths, seconds);
-    return dialog.RunModal(nullptr) == -1 ? 1 : 0;
-  }
+  if (name == "main") return RunMainWindow(specs[0], paths, seconds);
   return 2;
 }
 

@@ -88,6 +88,7 @@ class ShowDialog : public ui::CBaseDialog {
 };
 
 // The windows with content of their own.
+int RunMainWindow(const WindowSpec& spec, const app::ProgramPaths& paths, UINT seconds);
 // page: the assignment type of the page shown (2 single key, 4 macro, 7 media, 8 function).
 int RunCompositeEditor(const WindowSpec& spec, const app::ProgramPaths& paths, UINT seconds, int page);
 int RunProfileManager(const WindowSpec& spec, const app::ProgramPaths& paths, UINT seconds);

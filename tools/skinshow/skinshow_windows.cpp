@@ -338,7 +338,41 @@ class UpdateDialogShow : public ShowDialog {
   }
 };
 
+// The main window's captions, and its drop-down lists and colour edits in the skin's colours.
+class MainWindowShow : public ShowDialog {
+ public:
+  using ShowDialog::ShowDialog;
+
+ protected:
+  void Fill() override {
+    static constexpr TextOf kCaptions[] = {
+        {IDC_FUNC_PROFILE1, u"PROFILE_1"},   {IDC_FUNC_PROFILE2, u"PROFILE_2"},
+        {IDC_FUNC_PROFILE3, u"PROFILE_3"},   {IDC_FUNC_MACRO, u"PROFILE_MACRO"},
+        {IDC_FUNC_DEFAULT, u"PROFILE_DEFAULT"}, {IDC_CONTROL_OK, u"PROFILE_OK"},
+        {IDC_CONTROL_CANCEL, u"PROFILE_CANCLE"}, {IDC_CONTROL2_APPLY, u"PROFILE_APPLY"},
+    };
+    for (const TextOf& c : kCaptions) {
+      SetText(c.id, LanguageValue(c.key));
+      if (ui::CPngButton* button = Button(c.id))
+        button->SetCaptionStyle(true, 9, u"Arial", RGB(228, 228, 228), ui::CPngButton::kDefaultCaptionFormat);
+    }
+    combos_[0].Attach(Item(IDC_CONTROL_XGcombox));
+    combos_[1].Attach(Item(IDC_CONTROL_umCombo));
+    const int edits[] = {IDC_m_edit_rgbr, IDC_m_edit_rgbg, IDC_m_edit_rgbb};
+    for (int i = 0; i < 3; ++i) edits_[i].Attach(Item(edits[i]));
+  }
+
+ private:
+  ui::SkinComboBox combos_[2];
+  ui::SkinEditFrame edits_[3];
+};
+
 }  // namespace
+
+int RunMainWindow(const WindowSpec& spec, const app::ProgramPaths& paths, UINT seconds) {
+  MainWindowShow dialog(spec, paths, seconds);
+  return dialog.RunModal(nullptr) == -1 ? 1 : 0;
+}
 
 int RunCompositeEditor(const WindowSpec& spec, const app::ProgramPaths& paths, UINT seconds, int page) {
   CompositeEditorShow dialog(spec, paths, seconds, static_cast<Page>(page));
