@@ -57,12 +57,14 @@ bool PresenceUpdate(int deviceCount, PresenceState& state, TrayIconChoice& icons
   } else if (last != 0) {
     link.KeyboardRemoved();
   }
+  // Stored as soon as the keyboard has been read (not after the tray icon, as the steps were once
+  // ordered): an Open request that arrives meanwhile must not be told that no keyboard is present.
+  state.lastPresence.store(deviceCount);
   while (!link.WindowReady()) {
     if (state.stopping.load()) return false;
     link.Pause(kReadyPollMs);
   }
   if (const int icon = icons.Select(0, present ? kIconKeyboardPresent : kIconNoKeyboard)) link.SetTrayIcon(icon);
-  state.lastPresence.store(deviceCount);
   if (!state.firstOpen.load()) {
     if (present) link.OpenWindow();
     state.firstOpen.store(true);

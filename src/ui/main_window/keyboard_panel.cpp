@@ -169,6 +169,9 @@ void KeyboardPanel::SetGKeyCaptions(bool layerB) {
     if (!button.hwnd()) continue;
     std::u16string caption;
     if (g < 5) caption = std::u16string(1, layerB ? u'B' : u'A') + static_cast<char16_t>(u'1' + g);
+    // The skin prints "G1".."G9" small at the left of each G key; the layer caption sits beside it.
+    button.SetCaptionStyle(true, 9, u"Arial", RGB(0xE4, 0xE4, 0xE4), CPngButton::kDefaultCaptionFormat);
+    button.SetCaptionMargins(14, 0, 0, 0);
     SetWindowTextU16(button.hwnd(), caption);
     button.Redraw();
   }

@@ -243,12 +243,25 @@ std::u16string CMorvaneDlg::LanguageValue(std::u16string_view key) const {
 }
 
 void CMorvaneDlg::SetLanguageCaptions() {
-  static constexpr std::u16string_view kProfileKeys[] = {u"PROFILE_1", u"PROFILE_2", u"PROFILE_3"};
-  for (int i = 0; i < 3; ++i) {
-    CPngButton& button = buttons_[kProfileButtons[i]];
-    SetWindowTextU16(button.hwnd(), LanguageValue(kProfileKeys[i]));
+  // Captions of the profile, macro, default, OK, cancel and apply buttons, read when the window
+  // opens; then the tooltips of the minimise, menu and close buttons from the same section.
+  static constexpr struct {
+    int id;
+    std::u16string_view key;
+  } kCaptions[] = {
+      {IDC_FUNC_PROFILE1, u"PROFILE_1"},     {IDC_FUNC_PROFILE2, u"PROFILE_2"}, {IDC_FUNC_PROFILE3, u"PROFILE_3"},
+      {IDC_FUNC_MACRO, u"PROFILE_MACRO"},    {IDC_FUNC_DEFAULT, u"PROFILE_DEFAULT"},
+      {IDC_CONTROL_OK, u"PROFILE_OK"},       {IDC_CONTROL_CANCEL, u"PROFILE_CANCLE"},
+      {IDC_CONTROL2_APPLY, u"PROFILE_APPLY"},
+  };
+  for (const auto& c : kCaptions) {
+    CPngButton& button = buttons_[c.id];
+    SetWindowTextU16(button.hwnd(), LanguageValue(c.key));
     button.SetCaptionStyle(true, 9, u"Arial", 0xE4E4E4, CPngButton::kDefaultCaptionFormat);
   }
+  buttons_[IDC_CONTROL_MINIMIZE].SetTooltip(LanguageValue(u"MAIN_MINIMIZE_PROMPT"), true);
+  buttons_[IDC_CONTROL_MENU].SetTooltip(LanguageValue(u"MAIN_MENU_PROMPT"), true);
+  buttons_[IDC_CONTROL_CLOSE].SetTooltip(LanguageValue(u"MAIN_CLOSE_PROMPT"), true);
   tray_.SetMenuTexts({LanguageValue(u"MENU_11"), LanguageValue(u"MENU_22"), LanguageValue(u"MENU_33")});
 }
 
@@ -331,6 +344,11 @@ INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_CTLCOLORSTATIC:
       if (HBRUSH brush = lighting_.ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), background()))
+        return reinterpret_cast<INT_PTR>(brush);
+      break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (HBRUSH brush = skinColours_.Answer(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
         return reinterpret_cast<INT_PTR>(brush);
       break;
     case WM_QUERYDRAGICON:

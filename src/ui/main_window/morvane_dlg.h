@@ -32,6 +32,7 @@
 #include "ui/main_window/lighting_panel_layout.h"
 #include "ui/skin/base_dialog.h"
 #include "ui/skin/png_button.h"
+#include "ui/skin/skin_colours.h"
 #include "ui/tray/tray_icon.h"
 
 namespace mv::ui {
@@ -182,6 +183,7 @@ class CMorvaneDlg : public CBaseDialog, private device::NotificationSink, privat
 
   KeyboardPanel panel_;
   LightingPanelLayout lighting_;
+  SkinColourBrushes skinColours_;  // dark fields for the RGB edits and drop-down lists
   std::map<int, CPngButton> buttons_;
   CTrayIcon tray_;
   UniqueMenu profileMenu_;
