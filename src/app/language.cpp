@@ -1,6 +1,7 @@
 // Loading the language table from "Skins\language.ini".
 #include "app/language.h"
 
+#include "app/text_format.h"
 #include "platform/ini.h"
 
 namespace mv {
@@ -18,13 +19,6 @@ static_assert(std::size(kInfo) == kTextCount);
 // from a default, and " " must survive that.
 constexpr std::u16string_view kMissSentinel = u"\u0001mv-missing\u0001";
 
-// At most maxUnits units, never ending in the first half of a surrogate pair.
-std::u16string_view CutToUnits(std::u16string_view text, std::size_t maxUnits) {
-  if (text.size() <= maxUnits) return text;
-  std::size_t n = maxUnits;
-  if (n > 0 && text[n - 1] >= 0xD800 && text[n - 1] <= 0xDBFF) --n;
-  return text.substr(0, n);
-}
 
 }  // namespace
 

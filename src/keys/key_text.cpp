@@ -77,34 +77,12 @@ std::u16string FormatKeyCode(std::u16string_view format, std::uint32_t code) {
   return result;
 }
 
-void CutToCapacity(std::u16string& text, std::size_t capacity) {
-  const std::size_t limit = capacity == 0 ? 0 : capacity - 1;
-  if (text.size() <= limit) return;
-  std::size_t size = limit;
-  const bool splitsPair = size > 0 && text[size - 1] >= 0xD800 && text[size - 1] <= 0xDBFF;
-  if (splitsPair) --size;
-  text.resize(size);
-}
-
 std::u16string KeyValueName(std::uint32_t value, const LanguageTable& texts) {
   const bool isKeyCode = value <= 0xFFFF && IsValidKeyCode(static_cast<KeyCode>(value));
   if (isKeyCode) return KeyName(static_cast<KeyCode>(value), texts);
   std::u16string name = FormatKeyCode(texts.Text(TextId::UNKNOWN_KEY), value);
   CutToCapacity(name, kKeyNameCapacity);
   return name;
-}
-
-std::u16string DecimalText(long long number) {
-  const bool negative = number < 0;
-  // Unsigned, so that the magnitude of the most negative value fits.
-  unsigned long long magnitude = negative ? 0ull - static_cast<unsigned long long>(number) : number;
-  std::u16string reversed;
-  do {
-    reversed.push_back(static_cast<char16_t>(u'0' + magnitude % 10));
-    magnitude /= 10;
-  } while (magnitude != 0);
-  if (negative) reversed.push_back(u'-');
-  return std::u16string(reversed.rbegin(), reversed.rend());
 }
 
 }  // namespace mv::keys

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/language.h"
+#include "app/text_format.h"
 
 namespace mv::keys {
 
@@ -15,14 +16,7 @@ namespace mv::keys {
 // the text stays as it is. The text comes from the language file, so it is never given to printf.
 std::u16string FormatKeyCode(std::u16string_view format, std::uint32_t code);
 
-// Cuts to capacity - 1 units, as a terminated buffer of that capacity would hold, without leaving
-// half of a surrogate pair at the end.
-void CutToCapacity(std::u16string& text, std::size_t capacity);
-
 // Name of a key code held in a 32-bit field (a record's value): beyond 16 bits it names no key.
 std::u16string KeyValueName(std::uint32_t value, const LanguageTable& texts);
-
-// Decimal digits of a number, for texts such as "G%d".
-std::u16string DecimalText(long long number);
 
 }  // namespace mv::keys

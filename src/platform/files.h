@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,13 @@ std::optional<std::uint64_t> FileSize(const std::u16string& path);
 bool FlushToDisk(std::FILE* file);
 // Replaces target by source in one step (the old target stays whole if this fails).
 [[nodiscard]] bool ReplaceFileAtomically(const std::u16string& source, const std::u16string& target);
+
+// Replaces a file as a whole: the parts go one after another to a temporary file beside it (path
+// + ".tmp"), which is flushed to the disk and then takes the old file's place in one step, so a
+// failure at any point leaves the previous file whole. true when path now holds exactly the parts.
+std::u16string TemporaryPathFor(const std::u16string& path);
+[[nodiscard]] bool WriteFileAtomically(const std::u16string& path,
+                                       std::initializer_list<std::span<const std::uint8_t>> parts);
 
 // The last path component ("C:\a\b.mvn" -> "b.mvn"), and everything up to and including the last
 // separator ("C:\a\"). Both separators are accepted on every platform.

@@ -145,17 +145,8 @@ bool SaveDocument(const std::u16string& file, const Document& doc) {
   for (const Line& line : doc.lines) text += line.text + line.ending;
   const std::string bytes = Encode(text, doc.encoding);
 
-  const std::u16string temp = file + u".mvtmp";
-  bool written = false;
-  if (UniqueFile f = OpenFile(temp, "wb")) {
-    written = std::fwrite(bytes.data(), 1, bytes.size(), f.get()) == bytes.size() && FlushToDisk(f.get());
-    written = (std::fclose(f.release()) == 0) && written;
-  } else {
-    return false;
-  }
-  if (written && ReplaceFileAtomically(temp, file)) return true;
-  RemoveFile(temp);
-  return false;
+  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  return WriteFileAtomically(file, {std::span<const std::uint8_t>(data, bytes.size())});
 }
 
 // --- lines -------------------------------------------------------------------------------------

@@ -10,9 +10,8 @@
 #include "lighting/user_folder.h"
 #include "platform/files.h"
 #include "platform/system.h"
-#include "store/atomic_file.h"
 #include "store/byte_layout.h"
-#include "store/text_format.h"
+#include "app/text_format.h"
 
 namespace mv::profiles {
 
@@ -98,7 +97,7 @@ int ValidateProfileFile(const std::u16string& path, store::Prompter& prompter, c
                           header.checksum == store::HeaderChecksum(std::span<const std::uint8_t>(head).first<32>()) &&
                           *size >= header.totalSize;
   if (wellFormed) return kProfileValid;
-  prompter.Tell(store::FormatWithText(texts.Text(TextId::PROFILE_FORMAT_ERROR), path));
+  prompter.Tell(FormatWithText(texts.Text(TextId::PROFILE_FORMAT_ERROR), path));
   return kProfileInvalid;
 }
 
@@ -147,7 +146,7 @@ int LoadProfileFile(store::ConfigStore& working, const std::u16string& path) {
 int WriteDefaultProfileFile(const std::u16string& path) {
   const auto block = store::CreateDefaultMainBlock();
   if (!block) return 0;
-  return store::WriteFileAtomically(path, {block->Bytes()}) ? 1 : 0;
+  return platform::WriteFileAtomically(path, {block->Bytes()}) ? 1 : 0;
 }
 
 int SaveProfileAs(store::ConfigStore& working, bool takeLock, const std::u16string& path) {
@@ -160,7 +159,7 @@ int SaveProfileAs(store::ConfigStore& working, bool takeLock, const std::u16stri
     store::PackTexts(working, *working.mainBlock, area);
     const auto* macroBytes = reinterpret_cast<const std::uint8_t*>(working.macros.data());
     const std::span<const std::uint8_t> macros(macroBytes, working.macros.size() * MacroRecord::kSize);
-    return store::WriteFileAtomically(path, {working.mainBlock->Bytes(), macros, area}) ? 1 : 0;
+    return platform::WriteFileAtomically(path, {working.mainBlock->Bytes(), macros, area}) ? 1 : 0;
   } catch (const std::bad_alloc&) {
     return 0;
   }

@@ -1,11 +1,12 @@
 // Download into the keyboard and read-back from it.
 #include "store/download.h"
 
+#include "platform/files.h"
+
 #include <array>
 #include <new>
 #include <vector>
 
-#include "store/atomic_file.h"
 #include "store/byte_layout.h"
 #include "store/key_map.h"
 #include "store/macro_area.h"
@@ -110,7 +111,7 @@ int ReadBackToFile(DeviceState& device, device::DeviceCommands& commands, const 
     const KeyMapImage layoutTemplate = device.LayoutTemplate();
     for (int bank = 0; bank < kDeviceProfileCount; ++bank) DecodeKeyMapImage(banks[bank], layoutTemplate, *block, bank);
     const auto* macroBytes = reinterpret_cast<const std::uint8_t*>(macros.data());
-    return WriteFileAtomically(path, {block->Bytes(), {macroBytes, macros.size() * MacroRecord::kSize}}) ? 1 : 0;
+    return platform::WriteFileAtomically(path, {block->Bytes(), {macroBytes, macros.size() * MacroRecord::kSize}}) ? 1 : 0;
   } catch (const std::bad_alloc&) {
     return 0;
   }

@@ -5,7 +5,7 @@
 #include <new>
 
 #include "platform/text.h"
-#include "store/text_format.h"
+#include "app/text_format.h"
 
 namespace mv::store {
 

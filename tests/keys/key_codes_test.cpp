@@ -102,15 +102,15 @@ TEST(KeyName, FallbackFormatIsNeverTrustedAsAPrintfFormat) {
 
 TEST(KeyText, CutKeepsCapacityMinusOneUnitsAndNeverHalfAPair) {
   std::u16string plain(300, u'a');
-  CutToCapacity(plain, kKeyNameCapacity);
+  mv::CutToCapacity(plain, kKeyNameCapacity);
   EXPECT_EQ(plain.size(), 259u);
 
   std::u16string paired = std::u16string(258, u'a') + u"\U0001F600";
-  CutToCapacity(paired, kKeyNameCapacity);
+  mv::CutToCapacity(paired, kKeyNameCapacity);
   EXPECT_EQ(paired, std::u16string(258, u'a'));
 
   std::u16string shortText = u"Esc";
-  CutToCapacity(shortText, kKeyNameCapacity);
+  mv::CutToCapacity(shortText, kKeyNameCapacity);
   EXPECT_EQ(shortText, u"Esc");
 }
 

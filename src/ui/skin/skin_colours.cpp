@@ -141,7 +141,7 @@ void DropControlFrame(HWND control) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-LRESULT SkinHeader::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SkinPaintedControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;
@@ -154,7 +154,7 @@ LRESULT SkinHeader::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Paint(reinterpret_cast<HDC>(wParam));
       return 0;
     default:
-      return Default(message, wParam, lParam);
+      return OnOtherMessage(message, wParam, lParam);
   }
 }
 
@@ -195,24 +195,10 @@ void SkinHeader::PaintItem(HDC dc, int index) const {
   ::DrawTextW(dc, text.data(), -1, &textRect, align | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
-LRESULT SkinComboBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintDc dc(hwnd());
-      Paint(dc.get());
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wParam));
-      return 0;
-    default: {
-      const LRESULT result = Default(message, wParam, lParam);
-      if (ComboDrawsAfter(message)) ::InvalidateRect(hwnd(), nullptr, FALSE);
-      return result;
-    }
-  }
+LRESULT SkinComboBox::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = Default(message, wParam, lParam);
+  if (ComboDrawsAfter(message)) ::InvalidateRect(hwnd(), nullptr, FALSE);
+  return result;
 }
 
 void SkinComboBox::Paint(HDC dc) const {

@@ -69,38 +69,45 @@ LRESULT SkinListCustomDraw(NMHDR* header, const SkinListLook& look, const SkinCo
 // Takes the system frame off a control whose frame the skin picture already draws.
 void DropControlFrame(HWND control);
 
-// A list view's column header drawn in the skin's colours (the header control has no colour
-// settings of its own). Attach it to ListView_GetHeader(list).
-class SkinHeader : public SubclassedWindow {
- public:
-  explicit SkinHeader(const SkinColours& colours = kSkinColours) : colours_(colours) {}
-
+// A control that paints itself whole in the skin's colours: no background erase, one Paint for
+// WM_PAINT and WM_PRINTCLIENT; every other message goes to OnOtherMessage.
+class SkinPaintedControl : public SubclassedWindow {
  protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  explicit SkinPaintedControl(const SkinColours& colours) : colours_(colours) {}
 
- private:
-  void Paint(HDC dc) const;
-  void PaintItem(HDC dc, int index) const;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) final;
+  virtual void Paint(HDC dc) const = 0;
+  virtual LRESULT OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return Default(message, wParam, lParam);
+  }
 
   SkinColours colours_;
+};
+
+// A list view's column header drawn in the skin's colours (the header control has no colour
+// settings of its own). Attach it to ListView_GetHeader(list).
+class SkinHeader : public SkinPaintedControl {
+ public:
+  explicit SkinHeader(const SkinColours& colours = kSkinColours) : SkinPaintedControl(colours) {}
+
+ private:
+  void Paint(HDC dc) const override;
+  void PaintItem(HDC dc, int index) const;
 };
 
 // A drop-down or drop-down-list combo box face drawn in the skin's colours: a field with a
 // one-pixel frame, the selected entry's text and a small arrow. The drop-down list itself takes its
 // colours from the parent's WM_CTLCOLORLISTBOX answer and the edit of a drop-down combo from
 // WM_CTLCOLOREDIT.
-class SkinComboBox : public SubclassedWindow {
+class SkinComboBox : public SkinPaintedControl {
  public:
-  explicit SkinComboBox(const SkinColours& colours = kSkinColours) : colours_(colours) {}
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  explicit SkinComboBox(const SkinColours& colours = kSkinColours) : SkinPaintedControl(colours) {}
 
  private:
-  void Paint(HDC dc) const;
+  void Paint(HDC dc) const override;
+  // The combo draws its face itself after some messages: drawn over again afterwards.
+  LRESULT OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintArrow(HDC dc, const RECT& button) const;
-
-  SkinColours colours_;
 };
 
 // An edit's frame as a one-pixel line in the border colour instead of the system's sunken edge.
