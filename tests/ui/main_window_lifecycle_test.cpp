@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <array>
 #include <chrono>
@@ -263,8 +264,16 @@ TEST_F(MainWindowTest, PostedMessage30RunsApplyAndTheNamedEventsLiveWithTheWindo
 TEST_F(MainWindowTest, TheTrayIconComesBackAfterTheShellRestarts) {
   Start();
   ASSERT_TRUE(PumpUntil([&] { return KeyboardReadDone(); }));
-  EXPECT_TRUE(window->trayCreated());
+  ASSERT_TRUE(window->trayCreated());
+  // A restarting shell forgets every icon: the window must add its own again when told.
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = sizeof(icon);
+  icon.hWnd = window->hwnd();
+  icon.uID = kTrayIconId;
+  ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &icon));
+  ASSERT_FALSE(::Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the icon is gone";
   ::SendMessageW(window->hwnd(), ::RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(::Shell_NotifyIconW(NIM_MODIFY, &icon)) << "the icon is back";
   EXPECT_TRUE(window->trayCreated());
   EXPECT_EQ(window->trayIcon(), 141);
 }

@@ -1,7 +1,7 @@
 // Morvane.exe as a process beside the simulated library (its keyboard starts plugged in): a second
 // start opens the running window and ends, "/kill" in any case ends the running instance, "/Kill"
-// with none running starts normally, "/Start" stays in the tray, and a missing library ends the
-// program with exit code 0.
+// with none running starts normally, "/Start" stays in the tray, with no keyboard the window stays
+// hidden, and a missing library ends the program with exit code 0.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -131,6 +131,31 @@ TEST_F(ProcessTest, KillWithNoneRunningStartsNormally) {
   ASSERT_TRUE(program.started());
   EXPECT_TRUE(WaitUntil([&] { return program.WindowVisible(); }));  // opened by itself: a keyboard is present
   Program killer(exe, u"/KILL", bin);
+  EXPECT_EQ(killer.WaitForExit(), 0u);
+  EXPECT_EQ(program.WaitForExit(), 0u);
+}
+
+TEST_F(ProcessTest, WithNoKeyboardTheWindowStaysInTheTray) {
+  // A copy of the program beside a simulated library whose keyboard starts unplugged.
+  mv::test::ScratchFolder folder;
+  namespace fs = std::filesystem;
+  const fs::path from(bin), to(folder.Path());
+  std::error_code error;
+  for (const char* name : {"Morvane.exe", "Quenlink.dll"}) fs::copy_file(from / name, to / name, error);
+  fs::copy(from / "Skins", to / "Skins", fs::copy_options::recursive, error);
+  ASSERT_FALSE(error) << error.message();
+  ASSERT_TRUE(mv::test::WriteBytes(folder.Path(u"Quenlink.ini"), "[Keyboard]\r\nPresent=0\r\n"));
+  const std::u16string copy = folder.Path(u"Morvane.exe");
+
+  Program program(copy, u"", folder.Path());
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(WaitUntil([&] { return program.MainWindow() != nullptr; }));
+  // Its start-up and the dialog manager's first show have passed by now.
+  std::this_thread::sleep_for(1500ms);
+  EXPECT_FALSE(program.WindowVisible());
+  EXPECT_FALSE(KeyboardRead());
+
+  Program killer(copy, u"/Kill", folder.Path());
   EXPECT_EQ(killer.WaitForExit(), 0u);
   EXPECT_EQ(program.WaitForExit(), 0u);
 }

@@ -52,7 +52,8 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
       const int code = HIWORD(wParam);
-      if (OnCommand(id, code, reinterpret_cast<HWND>(lParam))) return TRUE;
+      const HWND control = reinterpret_cast<HWND>(lParam);
+      if (OnCommand(id, code, control) || ChainCommandToPanels(id, code, control)) return TRUE;
       if (id == IDOK && code == BN_CLICKED) {
         OnOK();
         return TRUE;
@@ -68,9 +69,23 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       OnDestroy();
       return FALSE;
-    default:
-      return FALSE;
+    default: {
+      INT_PTR result = FALSE;
+      return ChainToPanels(message, wParam, lParam, result) ? result : FALSE;
+    }
   }
+}
+
+bool Dialog::ChainToPanels(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) const {
+  for (Panel* panel : panels_)
+    if (panel->OnMessage(message, wParam, lParam, result)) return true;
+  return false;
+}
+
+bool Dialog::ChainCommandToPanels(int id, int code, HWND control) const {
+  for (Panel* panel : panels_)
+    if (panel->OnCommand(id, code, control)) return true;
+  return false;
 }
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -9,6 +9,10 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "ui/framework/panel.h"
+
 namespace mv::ui {
 
 // WM_DRAWITEM reflected to the child that asked for it; wParam/lParam unchanged. A control returns
@@ -34,14 +38,19 @@ class Dialog {
   bool isModal() const { return modal_; }
   HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
 
+  // Chains the messages and commands the window leaves to the panel; the panel must outlive the
+  // window.
+  void AddPanel(Panel& panel) { panels_.push_back(&panel); }
+
  protected:
-  // Override to handle any message; call Dialog::HandleMessage for what is not handled. The
-  // return value is the dialog procedure's (TRUE handled); use SetMessageResult for replies.
+  // Override to handle any message; call Dialog::HandleMessage for what is not handled, which
+  // offers it to the panels. The return value is the dialog procedure's (TRUE handled); use
+  // SetMessageResult for replies.
   virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   // TRUE lets the system set the focus.
   virtual BOOL OnInitDialog() { return TRUE; }
-  // true when handled.
+  // true when handled; the panels get the commands the window leaves.
   virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
   virtual void OnOK() { Close(IDOK); }
   virtual void OnCancel() { Close(IDCANCEL); }
@@ -54,7 +63,11 @@ class Dialog {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR ReflectDrawItem(WPARAM wParam, LPARAM lParam);
 
+  bool ChainToPanels(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) const;
+  bool ChainCommandToPanels(int id, int code, HWND control) const;
+
   int templateId_;
+  std::vector<Panel*> panels_;
   HWND hwnd_ = nullptr;
   bool modal_ = false;
 };

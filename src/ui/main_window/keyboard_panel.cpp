@@ -47,7 +47,16 @@ void KeyboardPanel::LayoutKeyButtons(HWND dialog, const std::u16string& layoutFi
       (void)PlaceImageButton(dButtons_[i], layoutFile, app::kLayoutSection, name, looks);
     }
   }
-  (void)flip0_.AttachItem(dialog, IDC_FLIP_0);
+  const struct {
+    CPngButton& button;
+    int id;
+    std::u16string_view entry;
+  } kSwitches[] = {{flip0_, IDC_FLIP_0, u"FLIP_0"},
+                   {flipButtons_[0], IDC_FLIP_1, u"FLIP_1"},
+                   {flipButtons_[1], IDC_FLIP_2, u"FLIP_2"},
+                   {layerButton_, IDC_LOCK_AB, u"LOCK_AB"}};
+  for (const auto& s : kSwitches)
+    if (s.button.AttachItem(dialog, s.id)) (void)PlaceImageButton(s.button, layoutFile, app::kLayoutSection, s.entry, looks);
 }
 
 CPngButton* KeyboardPanel::ButtonOf(int controlId) {
@@ -163,6 +172,12 @@ void KeyboardPanel::RefreshGKeyIndicators() {
   }
 }
 
+void KeyboardPanel::ShowLayer(bool layerB) {
+  RefreshGKeyIndicators();
+  layerButton_.SetSelected(layerB, true);
+  SetGKeyCaptions(layerB);
+}
+
 void KeyboardPanel::SetGKeyCaptions(bool layerB) {
   for (int g = 0; g < keys::kGKeyCount; ++g) {
     CPngButton& button = gKeyButtons_[static_cast<std::size_t>(g)];
@@ -209,6 +224,20 @@ bool KeyboardPanel::OnKeyButtonCommand(int controlId, bool lightingOn) {
   if (lightingOn) return true;  // the colour painting takes the click
   (void)OpenKeyEditor(controlId);
   return true;
+}
+
+bool KeyboardPanel::OnCommand(int id, int /*code*/, HWND /*control*/) {
+  switch (id) {
+    case IDC_FLIP_1:
+    case IDC_FLIP_2:
+      ToggleFlip();
+      return true;
+    case IDC_FLIP_0:
+    case IDC_LOCK_AB:
+      return true;
+    default:
+      return OnKeyButtonCommand(id, false);
+  }
 }
 
 void KeyboardPanel::Highlight(CPngButton& button) const {

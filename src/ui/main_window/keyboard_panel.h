@@ -1,7 +1,8 @@
 // The keyboard panel of the main window: 104 key buttons and nine G-key buttons placed from the
 // main layout file, each showing whether its key is assigned in the current profile (the
 // button's selected look) and a tooltip naming the key and its assignment; a click opens the key
-// editor on the key's record. Every read or write of the working store here is under its lock.
+// editor on the key's record. It also shows the G-key layer and the F1-F4 / D1-D6 flip. Every
+// read or write of the working store here is under its lock.
 #pragma once
 
 #include <windows.h>
@@ -13,12 +14,13 @@
 #include "app/language.h"
 #include "keys/key_assignment.h"
 #include "store/config_store.h"
+#include "ui/framework/panel.h"
 #include "ui/main_window/keyboard_panel_keys.h"
 #include "ui/skin/png_button.h"
 
 namespace mv::ui {
 
-class KeyboardPanel {
+class KeyboardPanel : public Panel {
  public:
   struct Context {
     const LanguageTable& texts;
@@ -31,7 +33,7 @@ class KeyboardPanel {
 
   explicit KeyboardPanel(Context context);
 
-  // Attaches the buttons and places them from [BUTTONINFO] of the layout file.
+  // Attaches the key, flip and layer buttons and places them from [BUTTONINFO] of the layout file.
   void LayoutKeyButtons(HWND dialog, const std::u16string& layoutFile, const SkinLooks& looks);
 
   void RefreshKeyButtons();
@@ -40,12 +42,16 @@ class KeyboardPanel {
   void ClearPanelAssignments();
   void ResetKeyIndicators();
   void RefreshGKeyIndicators();
+  // The G-key layer changed: indicators, the layer button and the G keys' captions.
+  void ShowLayer(bool layerB);
   void ApplyFlip();
   // FLIP_1 / FLIP_2: the "Flip" setting toggled, then ApplyFlip.
   void ToggleFlip();
 
   // true when the command belonged to the panel (a key, D1..D6, Fn or the macro-edit button).
   bool OnKeyButtonCommand(int controlId, bool lightingOn);
+  // The keys, the flip buttons and the layer button.
+  bool OnCommand(int id, int code, HWND control) override;
   // The editor's result, or -1 when the control is no key.
   INT_PTR OpenKeyEditor(int controlId);
 
@@ -71,6 +77,8 @@ class KeyboardPanel {
   std::array<CPngButton, keys::kGKeyCount> gKeyButtons_;
   std::array<CPngButton, 6> dButtons_;
   CPngButton flip0_;
+  std::array<CPngButton, 2> flipButtons_;  // FLIP_1, FLIP_2: toggle the flip
+  CPngButton layerButton_;
   EditorOpener editorOpener_;
   EditorRequest lastRequest_;
   bool editorOpen_ = false;

@@ -1,11 +1,11 @@
-// CMorvaneDlg: start-up, messages, commands, Apply and shutdown of the main window.
+// CMorvaneDlg: start-up, private messages, window buttons, Apply and shutdown of the main window.
 #include "ui/main_window/morvane_dlg.h"
 
 #include <cstdio>
 
 #include "app/layout.h"
-#include "device/quenlink_loader.h"
 #include "platform/files.h"
+#include "profiles/sync.h"
 #include "ui/app/instance.h"
 #include "ui/framework/wide_text.h"
 #include "ui/res/resource.h"
@@ -17,9 +17,6 @@ namespace mv::ui {
 namespace {
 std::atomic<CMorvaneDlg*> g_window{nullptr};
 std::atomic<HWND> g_windowHandle{nullptr};
-
-constexpr UINT_PTR kTimerLightingStep = 1052;
-constexpr int kColourEdits[] = {IDC_m_edit_rgbr, IDC_m_edit_rgbg, IDC_m_edit_rgbb};
 
 // Window buttons placed from the layout file with the window's looks.
 struct NamedButton {
@@ -33,14 +30,12 @@ constexpr NamedButton kWindowButtons[] = {
     {IDC_CONTROL_CLOSE, u"CONTROL_CLOSE"}, {IDC_CONTROL_MINIMIZE, u"CONTROL_MINIMIZE"},
     {IDC_CONTROL_MENU, u"CONTROL_MENU"}, {IDC_CONTROL2_APPLY, u"CONTROL2_APPLY"},
     {IDC_LOCK_CAPS, u"LOCK_CAPS"},       {IDC_LOCK_NUM, u"LOCK_NUM"},
-    {IDC_LOCK_SCROLL, u"LOCK_SCROLL"},   {IDC_LOCK_AB, u"LOCK_AB"},
-    {IDC_FLIP_0, u"FLIP_0"},             {IDC_FLIP_1, u"FLIP_1"},
-    {IDC_FLIP_2, u"FLIP_2"},             {IDC_VOLSKA_VER, u"VOLSKA_VER"},
-    {IDC_FUNC_PROFILE1, u"FUNC_PROFILE1"}, {IDC_FUNC_PROFILE2, u"FUNC_PROFILE2"},
-    {IDC_FUNC_PROFILE3, u"FUNC_PROFILE3"}, {IDC_FUNC_DEFAULT, u"FUNC_DEFAULT"},
-    {IDC_FUNC_SWITCH, u"FUNC_SWITCH"},   {IDC_FUNC_REPORT1, u"FUNC_REPORT1"},
-    {IDC_FUNC_REPORT2, u"FUNC_REPORT2"}, {IDC_FUNC_REPORT3, u"FUNC_REPORT3"},
-    {IDC_FUNC_REPORT4, u"FUNC_REPORT4"}, {IDC_KEY_FN, u"KEY_FN"},
+    {IDC_LOCK_SCROLL, u"LOCK_SCROLL"},   {IDC_VOLSKA_VER, u"VOLSKA_VER"},     {IDC_FUNC_PROFILE1, u"FUNC_PROFILE1"},
+    {IDC_FUNC_PROFILE2, u"FUNC_PROFILE2"}, {IDC_FUNC_PROFILE3, u"FUNC_PROFILE3"},
+    {IDC_FUNC_DEFAULT, u"FUNC_DEFAULT"}, {IDC_FUNC_SWITCH, u"FUNC_SWITCH"},
+    {IDC_FUNC_REPORT1, u"FUNC_REPORT1"}, {IDC_FUNC_REPORT2, u"FUNC_REPORT2"},
+    {IDC_FUNC_REPORT3, u"FUNC_REPORT3"}, {IDC_FUNC_REPORT4, u"FUNC_REPORT4"},
+    {IDC_KEY_FN, u"KEY_FN"},
 };
 
 constexpr int kProfileButtons[] = {IDC_FUNC_PROFILE1, IDC_FUNC_PROFILE2, IDC_FUNC_PROFILE3};
@@ -55,17 +50,19 @@ CMorvaneDlg::CMorvaneDlg(MainWindowSetup setup)
     : CBaseDialog(IDD_MORVANE_DIALOG, nullptr, setup.paths.mainLayoutFile, setup.paths.skinsFolder),
       setup_(std::move(setup)),
       stores_(setup_.stores),
-      panel_(KeyboardPanel::Context{setup_.texts, setup_.stores, [this] { return CurrentProfile(); },
-                                    [this] { return layerB(); }, [this] { SetModified(true); }}) {
+      keyboard_(KeyboardPanel::Context{setup_.texts, setup_.stores, [this] { return CurrentProfile(); },
+                                       [this] { return layerB(); }, [this] { SetModified(true); }}),
+      tray_(TrayPanel::Actions{[this] { Open(); }, [this] { Exit(); }}) {
   HandleInstance();
+  AddPanel(keyboard_);
+  AddPanel(lighting_);
+  AddPanel(tray_);
 }
 
 CMorvaneDlg::~CMorvaneDlg() {
   if (!shutDown_) Shutdown();
   CMorvaneDlg* self = this;
   if (g_window.compare_exchange_strong(self, nullptr)) g_windowHandle = nullptr;
-  for (HBITMAP frame : busyFrames_)
-    if (frame) ::DeleteObject(frame);
 }
 
 // --- instance handling -------------------------------------------------------------------------------
@@ -73,7 +70,6 @@ CMorvaneDlg::~CMorvaneDlg() {
 void CMorvaneDlg::HandleInstance() {
   appIcon_.Reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
                                                  IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
-  presence_.firstOpen = false;
   const app::CommandLineSwitches switches = app::ParseCommandLine(setup_.arguments);
   if (switches.kill) {
     if (const DWORD running = FindInstanceProcess(setup_.paths.executableName)) {
@@ -81,7 +77,7 @@ void CMorvaneDlg::HandleInstance() {
       EndProgram();
     }
   }
-  if (switches.start) presence_.firstOpen = true;
+  keepInTray_ = switches.start;
   if (HANDLE existing = ::OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kInstanceMutexName)) {
     ::CloseHandle(existing);
     if (const DWORD running = FindInstanceProcess(setup_.paths.executableName)) {
@@ -95,7 +91,7 @@ void CMorvaneDlg::HandleInstance() {
   modified_ = false;
 }
 
-// --- initialisation ---------------------------------------------------------------------------------
+// --- start-up --------------------------------------------------------------------------------------------
 
 BOOL CMorvaneDlg::OnInitDialog() {
   CBaseDialog::OnInitDialog();
@@ -112,10 +108,7 @@ BOOL CMorvaneDlg::OnInitDialog() {
   ready_ = false;
   g_window = this;
   g_windowHandle = hwnd();
-  deviceState_.ForgetProfile();
-  for (int id : kColourEdits) ::SetDlgItemTextW(hwnd(), id, L"0");
 
-  BindDeviceLibrary();
   StartDeviceLink();
   CreateWorkingStore();
   LoadPictures();
@@ -128,28 +121,15 @@ BOOL CMorvaneDlg::OnInitDialog() {
 
   ::PostMessageW(hwnd(), kMsgInit, kInitRequest, 0);
   SetLanguageCaptions();
-  ::SetTimer(hwnd(), kTimerLightingStep, 100, nullptr);
+  lighting_.Start();
   return TRUE;
 }
 
-void CMorvaneDlg::BindDeviceLibrary() {
-  if (device::LoadQuenlink(setup_.libraryName, api_) != 1 || api_.Init(0) <= 0) EndProgram();
-}
-
 void CMorvaneDlg::StartDeviceLink() {
-  exchange_ = std::make_unique<device::CommandExchange>(api_);
-  commands_ = std::make_unique<device::DeviceCommands>(*exchange_);
-  notifications_ = std::make_unique<device::DeviceNotifications>(api_, *exchange_, static_cast<device::NotificationSink&>(*this),
-                                                                 &device::NotificationCallback);
-  device::SetActiveNotifications(notifications_.get());
-  notifications_->StartDeviceReads();
-  const int count = api_.RequestGetDeviceCount(device::kCommandUnit.data(), &device::NotificationCallback,
-                                               device::kTagCtrl,
-                                               device::RequestChecksum(device::kCommandUnit, &device::NotificationCallback,
-                                                                       device::kTagCtrl),
-                                               0);
-  if (count == 0) presence_.firstOpen = true;
-  StartPresenceThread(count);
+  device_ = std::make_unique<DeviceLink>(setup_.texts,
+                                         DeviceLink::WindowLink{hwnd(), [this](int id) { tray_.ShowIcon(id); }});
+  if (!device_->Bind(setup_.libraryName)) EndProgram();
+  device_->Start(keepInTray_);
 }
 
 void CMorvaneDlg::CreateWorkingStore() {
@@ -169,14 +149,12 @@ void CMorvaneDlg::LoadPictures() {
     LoadAndDrawSkinPicture(windowLooks_[i], std::u16string(kLooks[i]), hwnd());
   }
   LoadAndDrawSkinPicture(arrow_, u"Skins\\Arrow.jpg", hwnd());
-  LoadAndDrawSkinPicture(colour0_, u"Skins\\main_color0.jpg", hwnd());
-  LoadAndDrawSkinPicture(colour1_, u"Skins\\main_color1.jpg", hwnd());
   for (int i = 0; i < kBusyFrameCount; ++i) {
     wchar_t name[32];
     std::swprintf(name, 32, L"jdt%d.bmp", i + 1);
     const std::u16string path = setup_.paths.skinsFolder + FromWide(name);
-    busyFrames_[static_cast<std::size_t>(i)] =
-        static_cast<HBITMAP>(::LoadImageW(nullptr, Wide(path), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    busyFrames_[static_cast<std::size_t>(i)].Reset(
+        static_cast<HBITMAP>(::LoadImageW(nullptr, Wide(path), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
   }
 }
 
@@ -191,10 +169,11 @@ void CMorvaneDlg::PlaceControls() {
   const std::u16string& layout = setup_.paths.mainLayoutFile;
   link_ = app::ReadLinkAddress(layout);
   const SkinLooks keyLooks{&keyLooks_[0], &keyLooks_[1], &keyLooks_[2], &keyLooks_[3], &keyLooks_[2]};
-  panel_.LayoutKeyButtons(hwnd(), layout, keyLooks);
+  keyboard_.LayoutKeyButtons(hwnd(), layout, keyLooks);
   for (const NamedButton& b : kWindowButtons) PlaceWindowButton(b.id, b.name);
   const SkinLooks windowLooks{&windowLooks_[0], &windowLooks_[1], &windowLooks_[2], &windowLooks_[3], &windowLooks_[2]};
-  lighting_.Lay({hwnd(), layout, setup_.paths.skinsFolder, IsEnglish(setup_.paths.languageFile), arrow_, windowLooks},
+  lighting_.Lay({hwnd(), layout, setup_.paths.skinsFolder, IsEnglish(setup_.paths.languageFile), arrow_, windowLooks,
+                 background()},
                 ReadLampSwitch());
 
   const auto& texts = setup_.texts;
@@ -211,8 +190,8 @@ void CMorvaneDlg::PlaceControls() {
   buttons_[IDC_CONTROL_CLOSE].SetTooltip(std::u16string(texts.Text(TextId::MAIN_CLOSE_PROMPT)), true);
   buttons_[IDC_CONTROL_MINIMIZE].SetTooltip(std::u16string(texts.Text(TextId::MAIN_MINIMIZE_PROMPT)), true);
   buttons_[IDC_CONTROL_MENU].SetTooltip(std::u16string(texts.Text(TextId::MAIN_MENU_PROMPT)), true);
-  panel_.ApplyFlip();
-  panel_.SetGKeyCaptions(false);
+  keyboard_.ApplyFlip();
+  keyboard_.SetGKeyCaptions(false);
 }
 
 void CMorvaneDlg::SetWindowStyles() {
@@ -266,46 +245,47 @@ void CMorvaneDlg::SetLanguageCaptions() {
 }
 
 void CMorvaneDlg::OnDeferredInit() {
-  (void)tray_.Create(hwnd(), kTrayCallback, std::u16string(setup_.texts.Text(TextId::KEYBOARD_TRAY_DESC)),
-                     appIcon_.get(), kTrayIconId);
-  if (const int icon = icons_.Show(app::kIconNoKeyboard)) (void)tray_.SetIconResource(icon);
+  (void)tray_.Create(hwnd(), std::u16string(setup_.texts.Text(TextId::KEYBOARD_TRAY_DESC)), appIcon_.get());
+  device_->ShowInitialTrayIcon();
   RebuildProfileMenu(true);
   ready_ = true;
+  device_->SetWindowReady();
   ::ShowWindow(hwnd(), SW_HIDE);
 }
 
 // --- messages --------------------------------------------------------------------------------------------
 
-INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+bool CMorvaneDlg::OnPrivateMessage(UINT message, WPARAM wParam) {
   switch (message) {
     case kMsgInit:
       if (wParam == kInitRequest) OnDeferredInit();
-      SetMessageResult(0);
-      return TRUE;
+      return true;
     case kMsgOpen:
       if (wParam == kOpenRequest) Open();
-      SetMessageResult(0);
-      return TRUE;
+      return true;
     case kMsgKill:
       if (wParam == kKillRequest) Exit();
-      SetMessageResult(0);
-      return TRUE;
+      return true;
     case kMsgReload:
       if (wParam == kReloadRequest && !shutDown_) ReloadFromDevice();
-      SetMessageResult(0);
-      return TRUE;
+      return true;
     case kMsgLed:
-      if (wParam == kLedRequest && !shutDown_) OnLayerChanged();
-      SetMessageResult(0);
-      return TRUE;
+      if (wParam == kLedRequest && !shutDown_) keyboard_.ShowLayer(layerB());
+      return true;
     case kMsgRemoved:
-      if (!shutDown_) {
-        CancelOpenDialogs();
-        if (::IsWindowVisible(hwnd())) ::ShowWindow(hwnd(), SW_MINIMIZE);
-        ::ShowWindow(hwnd(), SW_HIDE);
-      }
-      SetMessageResult(0);
-      return TRUE;
+      if (!shutDown_) KeyboardRemoved();
+      return true;
+    default:
+      return false;
+  }
+}
+
+INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (OnPrivateMessage(message, wParam)) {
+    SetMessageResult(0);
+    return TRUE;
+  }
+  switch (message) {
     case kMsgApplyNow:
       Apply();
       return TRUE;
@@ -315,22 +295,13 @@ INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgBusyFrame:
       ShowBusyFrame(static_cast<int>(wParam));
       return TRUE;
-    case WM_TIMER:
-      if (wParam == kTimerLightingStep) {
-        ::KillTimer(hwnd(), wParam);
-        // The lighting panel's periodic step joins here.
-        if (!shutDown_) ::SetTimer(hwnd(), kTimerLightingStep, 50, nullptr);
-      } else if (wParam == device::kTimerLightingReread || wParam == device::kTimerLightingDefaults) {
-        ::KillTimer(hwnd(), wParam);
-        // The lighting panel re-reads or restores its values here.
-      }
-      return TRUE;
-    case WM_NCPAINT:
-      // Only while starting: the dialog manager shows a modal dialog once, before INIT hides it.
-      if (!ready_.load() && ncPaintsHidden_ < 2) {
-        ++ncPaintsHidden_;
-        ::ShowWindow(hwnd(), SW_HIDE);
-        return TRUE;
+    case WM_WINDOWPOSCHANGING:
+      // The dialog manager shows a modal dialog the first time its queue runs empty, which may
+      // come before or after the deferred initialisation and the keyboard's read. Until the
+      // window is opened on purpose, no show goes through, whatever the order.
+      if (!opened_) {
+        auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+        if (pos->flags & SWP_SHOWWINDOW) pos->flags = (pos->flags & ~SWP_SHOWWINDOW) | SWP_NOACTIVATE;
       }
       break;
     case WM_SYSCOMMAND:
@@ -342,27 +313,12 @@ INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HELP:
       OpenHelp();
       return TRUE;
-    case WM_CTLCOLORSTATIC:
-      if (HBRUSH brush = lighting_.ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), background()))
-        return reinterpret_cast<INT_PTR>(brush);
-      break;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-      if (HBRUSH brush = skinColours_.Answer(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
-        return reinterpret_cast<INT_PTR>(brush);
-      break;
     case WM_QUERYDRAGICON:
       SetMessageResult(reinterpret_cast<LRESULT>(appIcon_.get()));
       return TRUE;
     case WM_PAINT:
       if (::IsIconic(hwnd())) {
-        PAINTSTRUCT paint;
-        HDC dc = ::BeginPaint(hwnd(), &paint);
-        RECT client;
-        ::GetClientRect(hwnd(), &client);
-        const int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
-        ::DrawIcon(dc, (client.right - cx + 1) / 2, (client.bottom - cy + 1) / 2, appIcon_.get());
-        ::EndPaint(hwnd(), &paint);
+        PaintMinimisedIcon();
         return TRUE;
       }
       break;
@@ -370,6 +326,16 @@ INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return CBaseDialog::HandleMessage(message, wParam, lParam);
+}
+
+void CMorvaneDlg::PaintMinimisedIcon() {
+  PAINTSTRUCT paint;
+  HDC dc = ::BeginPaint(hwnd(), &paint);
+  RECT client;
+  ::GetClientRect(hwnd(), &client);
+  const int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
+  ::DrawIcon(dc, (client.right - cx + 1) / 2, (client.bottom - cy + 1) / 2, appIcon_.get());
+  ::EndPaint(hwnd(), &paint);
 }
 
 LRESULT CALLBACK CMorvaneDlg::FilterKeyboard(int code, WPARAM wParam, LPARAM lParam) {
@@ -391,7 +357,7 @@ LRESULT CALLBACK CMorvaneDlg::FilterKeyboard(int code, WPARAM wParam, LPARAM lPa
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// --- commands ----------------------------------------------------------------------------------------
+// --- window buttons and menus ---------------------------------------------------------------------------
 
 bool CMorvaneDlg::OnCommand(int id, int code, HWND /*control*/) {
   switch (id) {
@@ -416,28 +382,17 @@ bool CMorvaneDlg::OnCommand(int id, int code, HWND /*control*/) {
       ::PostMessageW(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
       return true;
     case IDC_CONTROL_CLOSE:
-    case ID_TRAY_EXIT:
     case ID_MENU_EXIT:
       Exit();
       return true;
     case IDC_CONTROL_MENU:
       ShowMainMenu();
       return true;
-    case ID_TRAY_OPEN:
-      Open();
-      return true;
     case ID_APP_ABOUT:
       ShowAbout();
       return true;
-    case IDC_FLIP_1:
-    case IDC_FLIP_2:
-      panel_.ToggleFlip();
-      return true;
-    case IDC_FLIP_0:
-    case IDC_LOCK_AB:
-      return true;
     default:
-      return panel_.OnKeyButtonCommand(id, false);
+      return false;  // the panels' commands
   }
 }
 
@@ -447,10 +402,11 @@ void CMorvaneDlg::SetModified(bool modified) {
 }
 
 void CMorvaneDlg::Open() {
-  if (presence_.lastPresence.load() == 0) {
+  if (lastPresence() == 0) {
     Tell(setup_.texts.Text(TextId::MAIN_NO_DEVICE_PROMPT));
     return;
   }
+  opened_ = true;
   HideFromTaskbar(false);
   ::ShowWindow(hwnd(), ::IsIconic(hwnd()) ? SW_RESTORE : SW_SHOW);
   ::SetForegroundWindow(hwnd());
@@ -462,8 +418,8 @@ void CMorvaneDlg::Apply() {
     busy_->Show();
   }
   if (modified_.load()) {
-    profiles::SyncContext context{stores_,       deviceState_,  *commands_, *this,
-                                  setup_.texts, setup_.location, [this] { panel_.RefreshKeyButtons(); }};
+    profiles::SyncContext context{stores_,       device_->state(), device_->commands(), *this,
+                                  setup_.texts, setup_.location,  [this] { keyboard_.RefreshKeyButtons(); }};
     if (profiles::ApplyCurrentProfile(context) == 1) SetModified(false);
   }
   if (busy_) busy_->Hide();
@@ -476,7 +432,8 @@ void CMorvaneDlg::ShowBusyFrame(int frame) {
     ::ShowWindow(picture, SW_HIDE);
     return;
   }
-  ::SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(busyFrames_[static_cast<std::size_t>(frame)]));
+  ::SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(busyFrames_[static_cast<std::size_t>(frame)].get()));
   ::ShowWindow(picture, SW_SHOW);
 }
 
@@ -505,24 +462,27 @@ void CMorvaneDlg::ShowMainMenu() {
   ::TrackPopupMenu(popup, TPM_LEFTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
 }
 
-// --- keyboard arrival and the layer --------------------------------------------------------------------
+// --- the keyboard's arrival and removal ----------------------------------------------------------------
 
-int CMorvaneDlg::CurrentProfile() {
-  if (!commands_) return -1;
-  return store::CurrentProfileIndex(deviceState_, *commands_);
-}
+int CMorvaneDlg::CurrentProfile() { return device_ ? device_->CurrentProfile() : -1; }
 
 void CMorvaneDlg::ReloadFromDevice() {
-  profiles::SyncContext context{stores_,       deviceState_,  *commands_, *this,
-                                setup_.texts, setup_.location, [this] { panel_.RefreshKeyButtons(); }};
+  profiles::SyncContext context{stores_,       device_->state(), device_->commands(), *this,
+                                setup_.texts, setup_.location,  [this] { keyboard_.RefreshKeyButtons(); }};
   (void)profiles::SyncFromKeyboard(context);
   SetModified(false);
   ShowCurrentProfileButton();
   RebuildProfileMenu(false);
 }
 
+void CMorvaneDlg::KeyboardRemoved() {
+  CancelOpenDialogs();
+  if (::IsWindowVisible(hwnd())) ::ShowWindow(hwnd(), SW_MINIMIZE);
+  ::ShowWindow(hwnd(), SW_HIDE);
+}
+
 void CMorvaneDlg::ShowCurrentProfileButton() {
-  const int selected = profiles::SelectedProfileButton(deviceState_.CachedProfile());
+  const int selected = profiles::SelectedProfileButton(device_->state().CachedProfile());
   for (int i = 0; i < 3; ++i) buttons_[kProfileButtons[i]].SetSelected(i == selected, true);
 }
 
@@ -532,7 +492,7 @@ void CMorvaneDlg::RebuildProfileMenu(bool create) {
   if (!menu) return;
   while (::GetMenuItemCount(menu) > 0) ::DeleteMenu(menu, 0, MF_BYPOSITION);
   const profiles::ProfileMenuModel model =
-      profiles::BuildProfileMenu(deviceState_.CachedProfile(), setup_.texts, setup_.location);
+      profiles::BuildProfileMenu(device_->state().CachedProfile(), setup_.texts, setup_.location);
   for (const profiles::ProfileMenuItem& item : model.items) {
     if (item.command == 0) {
       ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -546,66 +506,6 @@ void CMorvaneDlg::RebuildProfileMenu(bool create) {
   button.SetTooltip(model.buttonTooltip, true);
   button.Redraw();
 }
-
-void CMorvaneDlg::OnLayerChanged() {
-  const bool b = layerB();
-  panel_.RefreshGKeyIndicators();
-  buttons_[IDC_LOCK_AB].SetSelected(b, true);
-  panel_.SetGKeyCaptions(b);
-}
-
-// --- device::NotificationSink: never waits -------------------------------------------------------------
-
-void CMorvaneDlg::StartTimer(int timerId, unsigned periodMs) {
-  ::PostMessageW(g_windowHandle.load(), kMsgStartTimer, static_cast<WPARAM>(timerId), static_cast<LPARAM>(periodMs));
-}
-
-void CMorvaneDlg::LayerChanged(bool /*layerB*/) {
-  // Posted, not sent: the library thread must stay free to deliver the replies an Apply waits for.
-  ::PostMessageW(g_windowHandle.load(), kMsgLed, kLedRequest, 0);
-}
-
-void CMorvaneDlg::StartTrayIconThread(bool play) {
-  if (presence_.stopping.load()) return;
-  workers_.Start([this, play] {
-    app::RunTrayIconThread(
-        play, iconGate_, icons_, presence_.stopping, [this](int id) { (void)tray_.SetIconResource(id); },
-        [](unsigned ms) { ::Sleep(ms); });
-  });
-}
-
-void CMorvaneDlg::StartPresenceThread(int deviceCount) {
-  if (presence_.stopping.load()) return;
-  workers_.Start([this, deviceCount] { (void)app::PresenceUpdate(deviceCount, presence_, icons_, *this); });
-}
-
-// --- app::PresenceLink: presence threads -----------------------------------------------------------------
-
-bool CMorvaneDlg::ReadDefaultKeyBlock() { return profiles::ReadDefaultKeyBlockInto(*commands_, deviceState_); }
-bool CMorvaneDlg::ReadMacroCapacity() { return profiles::ReadMacroCapacityInto(*commands_, deviceState_); }
-
-void CMorvaneDlg::Tell(TextId text) {
-  if (presence_.stopping.load()) return;
-  ::MessageBoxW(nullptr, Wide(std::u16string(setup_.texts.Text(text))), L"", MB_OK);
-}
-
-void CMorvaneDlg::ReloadFromKeyboard() {
-  HWND window = g_windowHandle.load();
-  DWORD_PTR result = 0;
-  // The user-interface thread keeps serving sent messages while it waits for the workers at exit.
-  ::SendMessageTimeoutW(window, kMsgReload, kReloadRequest, 0, SMTO_NORMAL, 60000, &result);
-}
-
-void CMorvaneDlg::KeyboardRemoved() {
-  deviceState_.ForgetProfile();
-  HWND window = g_windowHandle.load();
-  DWORD_PTR result = 0;
-  ::SendMessageTimeoutW(window, kMsgRemoved, 0, 0, SMTO_NORMAL, 60000, &result);
-}
-
-void CMorvaneDlg::SetTrayIcon(int id) { (void)tray_.SetIconResource(id); }
-
-void CMorvaneDlg::OpenWindow() { ::PostMessageW(g_windowHandle.load(), kMsgOpen, kOpenRequest, 0); }
 
 // --- store::Prompter ---------------------------------------------------------------------------------
 
@@ -633,20 +533,9 @@ void CMorvaneDlg::CancelOpenDialogs() {
   // The key editor and the profile manager close here once they exist as real dialogs.
 }
 
-void CMorvaneDlg::WaitForWorkers() {
-  // Presence threads may be sending this window a message: keep serving them while waiting.
-  while (!workers_.AllFinished()) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
-    MSG msg;
-    ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-  }
-  workers_.JoinAll();
-}
-
 void CMorvaneDlg::Shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
-  presence_.stopping = true;
   CancelOpenDialogs();
   if (mutex_) {
     ::ReleaseMutex(mutex_);
@@ -655,20 +544,12 @@ void CMorvaneDlg::Shutdown() {
   }
   for (HANDLE event : namedEvents_) ::CloseHandle(event);
   namedEvents_.clear();
-  // No more events from the library: nothing starts threads or posts work after this.
-  device::SetActiveNotifications(nullptr);
-  if (api_.End) api_.End();
-  WaitForWorkers();
+  if (device_) device_->Stop();
   if (busy_) busy_->Stop();
   if (keyboardFilter_) ::UnhookWindowsHookEx(keyboardFilter_);
   keyboardFilter_ = nullptr;
   tray_.Remove();
-  icons_.Clear();
-  if (hwnd()) {
-    ::KillTimer(hwnd(), kTimerLightingStep);
-    ::KillTimer(hwnd(), device::kTimerLightingReread);
-    ::KillTimer(hwnd(), device::kTimerLightingDefaults);
-  }
+  lighting_.Stop();
   SetModified(false);
   {
     auto working = stores_.working.Lock();

@@ -1,10 +1,12 @@
-// LightingPanelLayout: the table of the panel's controls and what opening the window does to them.
-#include "ui/main_window/lighting_panel_layout.h"
+// LightingPanel: the table of the panel's controls, what opening the window does to them, and the
+// panel's messages.
+#include "ui/main_window/lighting_panel.h"
 
 #include <string_view>
 #include <vector>
 
 #include "app/layout.h"
+#include "device/notifications.h"
 #include "lighting/lighting_state.h"
 #include "lighting/user_folder.h"
 #include "platform/system.h"
@@ -95,6 +97,10 @@ constexpr PanelControl kPanelControls[] = {
 };
 
 constexpr COLORREF kLabelTextColour = RGB(0xE4, 0xE4, 0xE4);
+constexpr int kColourEdits[] = {IDC_m_edit_rgbr, IDC_m_edit_rgbg, IDC_m_edit_rgbb};
+constexpr UINT_PTR kTimerLightingStep = 1052;
+constexpr UINT kFirstStepMs = 100;
+constexpr UINT kStepMs = 50;
 constexpr int kSliderPositions = 5;
 
 bool IsLabel(const PanelControl& control) { return !control.captionKey.empty(); }
@@ -110,9 +116,11 @@ bool ReadLampSwitch() {
   return lighting::ReadLightingOn(lighting::UserFilePath(platform::DocumentsFolder(), lighting::kWskbIniName));
 }
 
-void LightingPanelLayout::Lay(const Setup& setup, bool lightingOn) {
+void LightingPanel::Lay(const Setup& setup, bool lightingOn) {
   window_ = setup.window;
   skinsFolder_ = setup.skinsFolder;
+  background_ = &setup.background;
+  for (int id : kColourEdits) ::SetDlgItemTextW(window_, id, L"0");
   // Pictures first: a picture control takes its bitmap's size, and the layout entry must win.
   SetPictures();
   AttachWidgets();
@@ -121,7 +129,7 @@ void LightingPanelLayout::Lay(const Setup& setup, bool lightingOn) {
   ShowFor(lightingOn, 0);
 }
 
-HBITMAP LightingPanelLayout::Picture(std::u16string_view file) {
+HBITMAP LightingPanel::Picture(std::u16string_view file) {
   auto found = pictures_.find(file);
   if (found == pictures_.end()) {
     const std::u16string path = skinsFolder_ + std::u16string(file);
@@ -131,7 +139,7 @@ HBITMAP LightingPanelLayout::Picture(std::u16string_view file) {
   return found->second.get();
 }
 
-void LightingPanelLayout::SetPictures() {
+void LightingPanel::SetPictures() {
   for (const PanelControl& control : kPanelControls) {
     if (control.picture.empty()) continue;
     if (HBITMAP bitmap = Picture(control.picture))
@@ -139,7 +147,7 @@ void LightingPanelLayout::SetPictures() {
   }
 }
 
-void LightingPanelLayout::AttachWidgets() {
+void LightingPanel::AttachWidgets() {
   // Brightness shows "0.bmp".."4.bmp" by position; speed "5.bmp".."9.bmp" (position 4 - speed).
   auto attachSlider = [this](BitmapSlider& slider, int id, int firstPicture) {
     if (!slider.AttachItem(window_, id)) return;
@@ -169,7 +177,7 @@ void LightingPanelLayout::AttachWidgets() {
   for (std::size_t i = 0; i < colourPresets_.size(); ++i) (void)colourPresets_[i].AttachItem(window_, kPresetIds[i]);
 }
 
-void LightingPanelLayout::PlaceAll(const Setup& setup) {
+void LightingPanel::PlaceAll(const Setup& setup) {
   const std::u16string_view section = app::kLayoutSection;
   for (const PanelControl& control : kPanelControls) {
     if (control.layoutKey.empty()) continue;
@@ -189,7 +197,7 @@ void LightingPanelLayout::PlaceAll(const Setup& setup) {
   }
 }
 
-void LightingPanelLayout::SetCaptions(const Setup& setup) const {
+void LightingPanel::SetCaptions(const Setup& setup) const {
   for (const PanelControl& control : kPanelControls) {
     if (!IsLabel(control)) continue;
     SetWindowTextU16(::GetDlgItem(window_, control.id),
@@ -197,7 +205,7 @@ void LightingPanelLayout::SetCaptions(const Setup& setup) const {
   }
 }
 
-void LightingPanelLayout::ShowFor(bool lightingOn, std::uint8_t effectCode) const {
+void LightingPanel::ShowFor(bool lightingOn, std::uint8_t effectCode) const {
   const lighting::RoleSet visible = lighting::VisibleRoles(lightingOn, effectCode);
   for (const PanelControl& control : kPanelControls) {
     if (!lighting::VisibilityFollowsLighting(control.role)) continue;
@@ -205,7 +213,7 @@ void LightingPanelLayout::ShowFor(bool lightingOn, std::uint8_t effectCode) cons
   }
 }
 
-HBRUSH LightingPanelLayout::ColourLabel(HDC dc, HWND control, const OffscreenPicture& background) const {
+HBRUSH LightingPanel::ColourLabel(HDC dc, HWND control) const {
   if (!control || ::GetParent(control) != window_) return nullptr;
   const PanelControl* entry = FindControl(::GetDlgCtrlID(control));
   if (!entry || !IsLabel(*entry)) return nullptr;
@@ -213,11 +221,56 @@ HBRUSH LightingPanelLayout::ColourLabel(HDC dc, HWND control, const OffscreenPic
   ::GetClientRect(control, &rect);
   POINT origin{0, 0};
   ::MapWindowPoints(control, window_, &origin, 1);
-  if (background.valid())
-    ::BitBlt(dc, 0, 0, rect.right, rect.bottom, background.dc(), origin.x, origin.y, SRCCOPY);
+  if (background_ && background_->valid())
+    ::BitBlt(dc, 0, 0, rect.right, rect.bottom, background_->dc(), origin.x, origin.y, SRCCOPY);
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, kLabelTextColour);
   return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
+void LightingPanel::Start() { ::SetTimer(window_, kTimerLightingStep, kFirstStepMs, nullptr); }
+
+void LightingPanel::Stop() {
+  stopped_ = true;
+  if (!window_) return;
+  for (UINT_PTR timer : {kTimerLightingStep, UINT_PTR{device::kTimerLightingReread}, UINT_PTR{device::kTimerLightingDefaults}})
+    ::KillTimer(window_, timer);
+}
+
+void LightingPanel::OnTimer(UINT_PTR timer) {
+  ::KillTimer(window_, timer);
+  if (timer == kTimerLightingStep) {
+    // The panel's periodic step joins here.
+    if (!stopped_) ::SetTimer(window_, kTimerLightingStep, kStepMs, nullptr);
+  }
+  // The keyboard's re-read and restore timers: the panel re-reads or restores its values here.
+}
+
+bool LightingPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam != kTimerLightingStep && wParam != device::kTimerLightingReread &&
+          wParam != device::kTimerLightingDefaults)
+        return false;
+      OnTimer(wParam);
+      result = TRUE;
+      return true;
+    case WM_CTLCOLORSTATIC:
+      if (HBRUSH brush = ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+        result = reinterpret_cast<INT_PTR>(brush);
+        return true;
+      }
+      return false;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (HBRUSH brush = skinColours_.Answer(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+        result = reinterpret_cast<INT_PTR>(brush);
+        return true;
+      }
+      return false;
+    default:
+      return false;
+  }
 }
 
 }  // namespace mv::ui

@@ -1,7 +1,8 @@
-// The lighting panel of the main window as laid out when the window opens: every control placed
-// from the skin layout file, the labels' captions in the chosen language, the pictures in their
-// "off" or unselected look (each file loaded once), the sliders, colour pickers and image buttons
-// attached, and the controls shown or hidden for the lamp switch and the effect.
+// The lighting panel of the main window: every control placed from the skin layout file when the
+// window opens, the labels' captions in the chosen language, the pictures in their "off" or
+// unselected look (each file loaded once), the sliders, colour pickers and image buttons attached,
+// the controls shown or hidden for the lamp switch and the effect, the panel's colours (labels
+// over the skin, dark edits and lists) and its timers.
 #pragma once
 
 #include <windows.h>
@@ -14,8 +15,10 @@
 #include "lighting/panel_visibility.h"
 #include "ui/framework/gdi_handle.h"
 #include "ui/framework/offscreen_picture.h"
+#include "ui/framework/panel.h"
 #include "ui/skin/png_button.h"
 #include "ui/skin/skin_color_btn.h"
+#include "ui/skin/skin_colours.h"
 #include "ui/widgets/bitmap_slider.h"
 
 namespace mv::ui {
@@ -23,7 +26,7 @@ namespace mv::ui {
 // The lamp switch as the per-user wskb.ini holds it.
 bool ReadLampSwitch();
 
-class LightingPanelLayout {
+class LightingPanel : public Panel {
  public:
   struct Setup {
     HWND window = nullptr;
@@ -32,18 +35,24 @@ class LightingPanelLayout {
     bool english = false;                // the language switch
     const OffscreenPicture& arrow;       // the pictures of the effect list's arrows
     const SkinLooks& windowLooks;        // the looks of the colour preset buttons
+    const OffscreenPicture& background;  // the window's skin, painted under the labels
   };
 
   // Places, captions and pictures every control, then shows the controls for the lamp switch with
   // no effect known yet.
   void Lay(const Setup& setup, bool lightingOn);
+  // Starts the panel's periodic step; Stop ends it and the lighting timers the keyboard started.
+  void Start();
+  void Stop();
+
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
   // Shows the controls of the effect's group while the lamp is on, only the lamp and the
   // always-shown controls otherwise.
   void ShowFor(bool lightingOn, std::uint8_t effectCode) const;
 
   // WM_CTLCOLORSTATIC for a label of the panel: paints the skin under it and sets a light text on
   // a transparent background. Null for any other control.
-  HBRUSH ColourLabel(HDC dc, HWND control, const OffscreenPicture& background) const;
+  HBRUSH ColourLabel(HDC dc, HWND control) const;
 
   BitmapSlider& brightnessSlider() { return brightness_; }
   BitmapSlider& speedSlider() { return speed_; }
@@ -56,8 +65,12 @@ class LightingPanelLayout {
   void SetCaptions(const Setup& setup) const;
   void SetPictures();
   void AttachWidgets();
+  void OnTimer(UINT_PTR timer);
 
   HWND window_ = nullptr;
+  const OffscreenPicture* background_ = nullptr;
+  bool stopped_ = false;
+  SkinColourBrushes skinColours_;  // dark fields for the RGB edits and drop-down lists
   std::u16string skinsFolder_;
   std::map<std::u16string, UniqueBitmap, std::less<>> pictures_;
   BitmapSlider brightness_;

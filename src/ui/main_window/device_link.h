@@ -1,0 +1,97 @@
+// DeviceLink: the program's side of the keyboard. It binds the device library and owns the
+// command exchange, the command set, the library's notifications, what is known of the keyboard
+// and the presence and tray-icon worker threads. It reaches the main window only through window
+// messages (posted; sent with a time-out by the presence workers) and the tray-icon function it is
+// given, so the window never reaches inside and the workers never touch a window object.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/language.h"
+#include "app/presence.h"
+#include "device/commands.h"
+#include "device/exchange.h"
+#include "device/notifications.h"
+#include "device/quenlink_api.h"
+#include "store/device_state.h"
+
+namespace mv::ui {
+
+class DeviceLink : private device::NotificationSink, private app::PresenceLink {
+ public:
+  struct WindowLink {
+    HWND window = nullptr;                   // receives the private messages of window_messages.h
+    std::function<void(int)> setTrayIcon;    // shows an icon resource; callable from any thread
+  };
+
+  DeviceLink(const LanguageTable& texts, WindowLink window);
+  ~DeviceLink();
+  DeviceLink(const DeviceLink&) = delete;
+  DeviceLink& operator=(const DeviceLink&) = delete;
+
+  // Loads the library by name and initialises it; false when either fails.
+  [[nodiscard]] bool Bind(const std::u16string& libraryName);
+  // Starts the library's reads and the first presence update. keepInTray: the window is not opened
+  // by the first keyboard read (a "/Start" start).
+  void Start(bool keepInTray);
+  // The window has finished its deferred initialisation: presence updates may reach it.
+  void SetWindowReady() { windowReady_ = true; }
+  // Shows the no-keyboard icon unless an icon is shown already.
+  void ShowInitialTrayIcon();
+  // Ends the library and waits for every worker, serving the window's sent messages meanwhile.
+  // Nothing posts to the window or starts a thread afterwards.
+  void Stop();
+
+  device::DeviceCommands& commands() { return *commands_; }
+  store::DeviceState& state() { return state_; }
+  const device::QuenlinkApi& api() const { return api_; }
+  // The current profile of the keyboard (cached after the first read), -1 when unknown.
+  int CurrentProfile();
+  bool layerB() const { return notifications_ && notifications_->LayerB(); }
+  int lastPresence() const { return presence_.lastPresence.load(); }
+  bool firstOpen() const { return presence_.firstOpen.load(); }
+  int trayIcon() const { return icons_.Current(); }
+  bool workersFinished() const { return workers_.AllFinished(); }
+
+ private:
+  // device::NotificationSink (library thread): never waits.
+  void StartTimer(int timerId, unsigned periodMs) override;
+  void LayerChanged(bool layerB) override;
+  void StartTrayIconThread(bool play) override;
+  void StartPresenceThread(int deviceCount) override;
+
+  // app::PresenceLink (presence threads).
+  bool ReadDefaultKeyBlock() override;
+  bool ReadMacroCapacity() override;
+  void Tell(TextId text) override;
+  void ReloadFromKeyboard() override;
+  void KeyboardRemoved() override;
+  bool WindowReady() override { return windowReady_.load(); }
+  void Pause(unsigned ms) override { ::Sleep(ms); }
+  void SetTrayIcon(int id) override { window_.setTrayIcon(id); }
+  void OpenWindow() override;
+
+  void WaitForWorkers();
+
+  const LanguageTable& texts_;
+  WindowLink window_;
+  std::atomic<bool> windowReady_{false};
+  bool stopped_ = false;
+
+  device::QuenlinkApi api_{};
+  std::unique_ptr<device::CommandExchange> exchange_;
+  std::unique_ptr<device::DeviceCommands> commands_;
+  std::unique_ptr<device::DeviceNotifications> notifications_;
+  store::DeviceState state_;
+  app::PresenceState presence_;
+  app::TrayIconChoice icons_;
+  app::TrayIconGate iconGate_;
+  app::WorkerThreads workers_;
+};
+
+}  // namespace mv::ui
