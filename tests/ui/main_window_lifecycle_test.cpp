@@ -131,6 +131,26 @@ TEST_F(MainWindowTest, PresentKeyboardIsReadOnceAndTheWindowOpensByItself) {
   EXPECT_FALSE(window->modified());
 }
 
+TEST_F(MainWindowTest, EveryShownControlHasBeenPlacedFromTheLayout) {
+  // A control the window forgets to place stays where the template put it, at the window's
+  // top-left corner, and is drawn over the skin there.
+  Start();
+  ASSERT_TRUE(PumpUntil([&] { return Visible(); }));
+  std::vector<int> unplaced;
+  ::EnumChildWindows(
+      window->hwnd(),
+      [](HWND child, LPARAM found) -> BOOL {
+        RECT r{};
+        ::GetWindowRect(child, &r);
+        ::MapWindowPoints(HWND_DESKTOP, ::GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+        if (::IsWindowVisible(child) && r.left == 0 && r.top == 0)
+          reinterpret_cast<std::vector<int>*>(found)->push_back(::GetDlgCtrlID(child));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&unplaced));
+  EXPECT_TRUE(unplaced.empty()) << "first unplaced control: " << unplaced.front();
+}
+
 TEST_F(MainWindowTest, UnplugHidesAndPlugReadsAgainWithoutOpening) {
   Start();
   ASSERT_TRUE(PumpUntil([&] { return Visible() && KeyboardReadDone(); }));
