@@ -237,6 +237,18 @@ TEST_F(MainWindowTest, CancelHidesAndTheCloseButtonExitsLeavingNoThread) {
   EXPECT_EQ(CMorvaneDlg::Published(), nullptr);
 }
 
+TEST_F(MainWindowTest, MinimiseHidesToTheTrayAndTheWindowStaysResponsive) {
+  Start();
+  ASSERT_TRUE(PumpUntil([&] { return Visible(); }));
+  Command(IDC_CONTROL_MINIMIZE);
+  EXPECT_TRUE(PumpUntil([&] { return !Visible(); }));
+  EXPECT_FALSE(::IsIconic(window->hwnd()));
+  window->Open();
+  EXPECT_TRUE(Visible());
+  ::SendMessageW(window->hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_FALSE(Visible());
+}
+
 TEST_F(MainWindowTest, G3OpensTheEditorOnItsRecordOfTheShownLayer) {
   Start();
   ASSERT_TRUE(PumpUntil([&] { return KeyboardReadDone(); }));

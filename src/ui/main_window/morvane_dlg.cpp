@@ -309,6 +309,12 @@ INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowAbout();
         return TRUE;
       }
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        // Minimising hides to the tray as Cancel does: the window has no taskbar button to come
+        // back from, and without a window manager a minimised window would stay in the way.
+        ::ShowWindow(hwnd(), SW_HIDE);
+        return TRUE;
+      }
       break;
     case WM_HELP:
       OpenHelp();
