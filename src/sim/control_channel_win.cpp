@@ -76,7 +76,8 @@ void ControlChannel::Serve() {
     if (stopping_) break;
     if (connected) Answer(pipe.get(), RunControlCommand(*keyboard_, ReadRequest(pipe.get())));
     DisconnectNamedPipe(pipe.get());
-    pipe.Reset(stopping_ ? nullptr : CreatePipe(name_));
+    pipe.Reset();  // first: the pipe allows one instance at a time
+    if (!stopping_) pipe.Reset(CreatePipe(name_));
   }
   serverDone_ = true;
 }
