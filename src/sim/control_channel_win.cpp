@@ -1,6 +1,9 @@
 // The control channel as a message-mode named pipe: connect, write one command, read the answer.
 #include <windows.h>
 
+#include <utility>
+
+#include "platform/unique_handle_win.h"
 #include "sim/control_channel.h"
 #include "sim/control_commands.h"
 
@@ -38,11 +41,11 @@ void Answer(HANDLE pipe, const std::string& answer) {
 bool ControlChannel::Start(SimulatedKeyboard& keyboard, const std::u16string& name) {
   Stop();
   // The first instance is created here so a failure is reported to the caller.
-  HANDLE pipe = CreatePipe(name);
-  if (pipe == INVALID_HANDLE_VALUE) return false;
+  platform::UniqueHandle pipe(CreatePipe(name));
+  if (!pipe) return false;
   keyboard_ = &keyboard;
   name_ = name;
-  firstPipe_ = pipe;
+  firstPipe_ = pipe.Release();  // Serve takes it over
   stopping_ = false;
   serverDone_ = false;
   thread_ = std::thread([this] { Serve(); });
@@ -56,9 +59,8 @@ void ControlChannel::Stop() {
   // between two pipe instances, so try until it has gone.
   const auto* name = reinterpret_cast<const wchar_t*>(name_.c_str());
   for (int attempt = 0; attempt < 500 && !serverDone_; ++attempt) {
-    HANDLE wake = CreateFileW(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (wake != INVALID_HANDLE_VALUE) {
-      CloseHandle(wake);
+    if (const platform::UniqueHandle wake{
+            CreateFileW(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)}) {
       break;
     }
     if (GetLastError() == ERROR_PIPE_BUSY) WaitNamedPipeW(name, 10);
@@ -68,18 +70,14 @@ void ControlChannel::Stop() {
 }
 
 void ControlChannel::Serve() {
-  HANDLE pipe = static_cast<HANDLE>(firstPipe_);
-  firstPipe_ = nullptr;
-  while (pipe != INVALID_HANDLE_VALUE) {
-    const BOOL connected = ConnectNamedPipe(pipe, nullptr) || GetLastError() == ERROR_PIPE_CONNECTED;
-    if (stopping_) {
-      CloseHandle(pipe);
-      break;
-    }
-    if (connected) Answer(pipe, RunControlCommand(*keyboard_, ReadRequest(pipe)));
-    DisconnectNamedPipe(pipe);
-    CloseHandle(pipe);
-    pipe = stopping_ ? INVALID_HANDLE_VALUE : CreatePipe(name_);
+  platform::UniqueHandle pipe(static_cast<HANDLE>(std::exchange(firstPipe_, nullptr)));
+  while (pipe) {
+    const BOOL connected = ConnectNamedPipe(pipe.get(), nullptr) || GetLastError() == ERROR_PIPE_CONNECTED;
+    if (stopping_) break;
+    if (connected) Answer(pipe.get(), RunControlCommand(*keyboard_, ReadRequest(pipe.get())));
+    DisconnectNamedPipe(pipe.get());
+    pipe.Reset();  // first: the pipe allows one instance at a time
+    if (!stopping_) pipe.Reset(CreatePipe(name_));
   }
   serverDone_ = true;
 }

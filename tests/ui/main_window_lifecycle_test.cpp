@@ -16,6 +16,7 @@
 #include "app/paths.h"
 #include "device/commands.h"
 #include "platform/system.h"
+#include "platform/unique_handle_win.h"
 #include "scratch_folder.h"
 #include "ui/framework/gdiplus_session.h"
 #include "ui/framework/wide_text.h"
@@ -278,19 +279,20 @@ TEST_F(MainWindowTest, G3OpensTheEditorOnItsRecordOfTheShownLayer) {
 TEST_F(MainWindowTest, PostedMessage30RunsApplyAndTheNamedEventsLiveWithTheWindow) {
   Start();
   ASSERT_TRUE(PumpUntil([&] { return KeyboardReadDone(); }));
-  HANDLE first = ::OpenEventW(SYNCHRONIZE, FALSE, L"Morvane_Event_Main_01");
-  HANDLE last = ::OpenEventW(SYNCHRONIZE, FALSE, L"Morvane_Event_Main_208");
-  EXPECT_NE(first, nullptr);
-  EXPECT_NE(last, nullptr);
-  if (first) ::CloseHandle(first);
-  if (last) ::CloseHandle(last);
+  {
+    const platform::UniqueHandle first(::OpenEventW(SYNCHRONIZE, FALSE, L"Morvane_Event_Main_01"));
+    const platform::UniqueHandle last(::OpenEventW(SYNCHRONIZE, FALSE, L"Morvane_Event_Main_208"));
+    EXPECT_NE(first.get(), nullptr);
+    EXPECT_NE(last.get(), nullptr);
+  }  // closed again, or the events would outlive the window
 
   window->SetModified(true);
   ASSERT_TRUE(::PostMessageW(window->hwnd(), 30, 0, 0));
   EXPECT_TRUE(PumpUntil([&] { return !window->modified(); }));
 
   window->Exit();
-  EXPECT_EQ(::OpenEventW(SYNCHRONIZE, FALSE, L"Morvane_Event_Main_01"), nullptr);
+  const platform::UniqueHandle after(::OpenEventW(SYNCHRONIZE, FALSE, L"Morvane_Event_Main_01"));
+  EXPECT_EQ(after.get(), nullptr);
 }
 
 TEST_F(MainWindowTest, TheTrayIconComesBackAfterTheShellRestarts) {

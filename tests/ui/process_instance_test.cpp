@@ -15,6 +15,7 @@
 
 #include "platform/files.h"
 #include "platform/system.h"
+#include "platform/unique_handle_win.h"
 #include "scratch_folder.h"
 #include "ui/app/instance.h"
 #include "ui/framework/wide_text.h"
@@ -55,29 +56,31 @@ class Program {
     std::u16string line = u"\"" + exe + u"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    started_ = ::CreateProcessW(Wide(exe), reinterpret_cast<wchar_t*>(line.data()), nullptr, nullptr, FALSE, 0,
-                                nullptr, Wide(folder), &startup, &info_) != FALSE;
-    if (started_) ::CloseHandle(info_.hThread);
+    PROCESS_INFORMATION info{};
+    if (::CreateProcessW(Wide(exe), reinterpret_cast<wchar_t*>(line.data()), nullptr, nullptr, FALSE, 0, nullptr,
+                         Wide(folder), &startup, &info)) {
+      process_.Reset(info.hProcess);
+      const platform::UniqueHandle thread(info.hThread);  // not needed: closed at once
+      processId_ = info.dwProcessId;
+    }
   }
   ~Program() {
-    if (!started_) return;
-    if (::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) ::TerminateProcess(info_.hProcess, 99);
-    ::CloseHandle(info_.hProcess);
+    if (process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) ::TerminateProcess(process_.get(), 99);
   }
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  bool started() const { return started_; }
+  bool started() const { return static_cast<bool>(process_); }
   // The exit code once it ended within the time, else STILL_ACTIVE.
   DWORD WaitForExit(std::chrono::milliseconds timeout = 30s) const {
-    if (::WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    if (::WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
-    ::GetExitCodeProcess(info_.hProcess, &code);
+    ::GetExitCodeProcess(process_.get(), &code);
     return code;
   }
-  bool Running() const { return ::WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+  bool Running() const { return ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
   HWND MainWindow() const {
-    TaggedSearch search{info_.dwProcessId};
+    TaggedSearch search{processId_};
     ::EnumWindows(&FindTagged, reinterpret_cast<LPARAM>(&search));
     return search.found;
   }
@@ -87,8 +90,8 @@ class Program {
   }
 
  private:
-  PROCESS_INFORMATION info_{};
-  bool started_ = false;
+  platform::UniqueHandle process_;
+  DWORD processId_ = 0;
 };
 
 class ProcessTest : public ::testing::Test {

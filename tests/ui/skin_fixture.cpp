@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/unique_handle_win.h"
 #include "ui/framework/gdi_handle.h"
 #include "ui/framework/wide_text.h"
 
@@ -23,13 +24,11 @@ ScratchFolder::ScratchFolder() {
 ScratchFolder::~ScratchFolder() {
   WIN32_FIND_DATAW found{};
   const std::u16string pattern = path_ + u"*";
-  HANDLE find = ::FindFirstFileW(Wide(pattern), &found);
-  if (find != INVALID_HANDLE_VALUE) {
+  if (const platform::UniqueFindHandle find{::FindFirstFileW(Wide(pattern), &found)}) {
     do {
       const std::u16string file = path_ + FromWide(found.cFileName);
       if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ::DeleteFileW(Wide(file));
-    } while (::FindNextFileW(find, &found));
-    ::FindClose(find);
+    } while (::FindNextFileW(find.get(), &found));
   }
   const std::u16string folder = path_.substr(0, path_.size() - 1);
   ::RemoveDirectoryW(Wide(folder));

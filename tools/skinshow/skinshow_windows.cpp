@@ -9,6 +9,7 @@
 #include "keys/key_codes.h"
 #include "profiles/profile_file.h"
 #include "skinshow_dialog.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/wide_text.h"
 #include "ui/res/resource.h"
 
@@ -108,32 +109,20 @@ constexpr int kShownFunctionIndex = 4;   // copy
 constexpr keys::KeyCode kShownCapturedKey = 0x03F;  // F5
 
 void AddColumn(HWND list, int index, const std::u16string& title, int width) {
-  LVCOLUMNW column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-  column.fmt = LVCFMT_LEFT;
-  column.cx = width;
-  column.iSubItem = index;
-  std::u16string text = title;
-  column.pszText = const_cast<wchar_t*>(ui::Wide(text));
-  ::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+  ui::ListView(list).InsertColumn(index, title, width);
 }
 
 void AddRow(HWND list, int row, std::initializer_list<std::u16string> cells) {
+  const ui::ListView view(list);
   int column = 0;
   for (const std::u16string& cell : cells) {
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.iSubItem = column;
-    item.pszText = const_cast<wchar_t*>(ui::Wide(cell));
-    ::SendMessageW(list, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    if (column == 0) view.InsertItem(row, cell);
+    else view.SetItemText(row, column, cell);
     ++column;
   }
 }
 
-void AddComboEntry(HWND combo, const std::u16string& text) {
-  ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ui::Wide(text)));
-}
+void AddComboEntry(HWND combo, const std::u16string& text) { ui::ComboBox(combo).Add(text); }
 
 std::u16string Decimal(int value) {
   char buffer[16];
@@ -202,7 +191,7 @@ class CompositeEditorShow : public ShowDialog {
   }
 
   void SendFont(int id, HFONT font) const {
-    ::SendMessageW(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ui::Control(Item(id)).SetFont(font, false);
   }
 
   void FillSingleKeyPage() {
@@ -215,7 +204,7 @@ class CompositeEditorShow : public ShowDialog {
     HWND names = Item(IDC_FUNC_MACRO_LIST);
     const std::u16string prefix(texts().Text(TextId::MACRO_NEW_PREFIX));
     for (int i = 1; i <= kShownMacros; ++i) AddComboEntry(names, prefix + Decimal(i));
-    ::SendMessageW(names, CB_SETCURSEL, 0, 0);
+    ui::ComboBox(names).SetSelection(0);
     SetText(IDC_FUNC_MACRO_CYCLES, u"1");
     ::CheckDlgButton(hwnd(), IDC_FUNC_MACRO_RECORD_DELAY, BST_CHECKED);
 
@@ -235,10 +224,10 @@ class CompositeEditorShow : public ShowDialog {
   void FillListPages() {
     HWND media = Item(IDC_FUNC_MEDIA_SELECT);
     for (int i = 0; i < keys::kMediaKeyCount; ++i) AddComboEntry(media, keys::MediaKeyName(i, texts()));
-    ::SendMessageW(media, CB_SETCURSEL, kShownMediaIndex, 0);
+    ui::ComboBox(media).SetSelection(kShownMediaIndex);
     HWND functions = Item(IDC_FUNC_FUNCTION_SELECT);
     for (int i = 0; i < keys::kFunctionKeyCount; ++i) AddComboEntry(functions, keys::FunctionKeyName(i, texts()));
-    ::SendMessageW(functions, CB_SETCURSEL, kShownFunctionIndex, 0);
+    ui::ComboBox(functions).SetSelection(kShownFunctionIndex);
   }
 
   void SkinCommonControls() {
@@ -333,7 +322,7 @@ class UpdateDialogShow : public ShowDialog {
  protected:
   void Fill() override {
     SetText(IDC_CONTROL_UPStatic, paths().firmwarePackageFolder + u"\\QT7_Update.exe");
-    ::SendMessageW(Item(IDC_CONTROL_UPStatic), WM_SETFONT, reinterpret_cast<WPARAM>(MakeFont(L"Tahoma", 90)), FALSE);
+    ui::Label(Item(IDC_CONTROL_UPStatic)).SetFont(MakeFont(L"Tahoma", 90), false);
     ::ShowWindow(Item(IDC_CONTROL_UPCombox), SW_HIDE);
   }
 };

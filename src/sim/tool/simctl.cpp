@@ -7,18 +7,21 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/unique_handle_win.h"
+
 namespace {
 
 constexpr wchar_t kDefaultPipe[] = L"\\\\.\\pipe\\QuenlinkSim";
 
-HANDLE Connect(const std::wstring& name) {
+mv::platform::UniqueHandle Connect(const std::wstring& name) {
   for (int attempt = 0; attempt < 50; ++attempt) {
-    HANDLE pipe = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (pipe != INVALID_HANDLE_VALUE) return pipe;
-    if (GetLastError() != ERROR_PIPE_BUSY) return INVALID_HANDLE_VALUE;
+    mv::platform::UniqueHandle pipe(
+        CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (pipe) return pipe;
+    if (GetLastError() != ERROR_PIPE_BUSY) return {};
     WaitNamedPipeW(name.c_str(), 100);
   }
-  return INVALID_HANDLE_VALUE;
+  return {};
 }
 
 bool Send(HANDLE pipe, const std::string& command, std::string& answer) {
@@ -52,15 +55,13 @@ int main(int argc, char** argv) {
     command += argv[i];
   }
   if (command.empty()) command = "help";
-  HANDLE pipe = Connect(pipeName);
-  if (pipe == INVALID_HANDLE_VALUE) {
+  const mv::platform::UniqueHandle pipe = Connect(pipeName);
+  if (!pipe) {
     std::fprintf(stderr, "simctl: no simulated keyboard is running\n");
     return 2;
   }
   std::string answer;
-  const bool ok = Send(pipe, command, answer);
-  CloseHandle(pipe);
-  if (!ok) {
+  if (!Send(pipe.get(), command, answer)) {
     std::fprintf(stderr, "simctl: the control channel broke off\n");
     return 2;
   }

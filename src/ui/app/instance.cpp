@@ -4,18 +4,12 @@
 #include <shellapi.h>
 #include <tlhelp32.h>
 
+#include "platform/unique_handle_win.h"
 #include "ui/framework/wide_text.h"
 
 namespace mv::ui {
 
 namespace {
-struct HandleCloser {
-  HANDLE handle;
-  ~HandleCloser() {
-    if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
-  }
-};
-
 struct WindowSearch {
   DWORD processId;
   UINT message;
@@ -35,12 +29,12 @@ BOOL CALLBACK SignalIfTagged(HWND window, LPARAM lParam) {
 }  // namespace
 
 DWORD FindInstanceProcess(const std::u16string& executableName) {
-  HandleCloser snapshot{::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0)};
-  if (snapshot.handle == INVALID_HANDLE_VALUE) return 0;
+  const platform::UniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return 0;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof(entry);
   const DWORD self = ::GetCurrentProcessId();
-  for (BOOL more = ::Process32FirstW(snapshot.handle, &entry); more; more = ::Process32NextW(snapshot.handle, &entry)) {
+  for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more; more = ::Process32NextW(snapshot.get(), &entry)) {
     if (entry.th32ProcessID != self && ::lstrcmpiW(entry.szExeFile, Wide(executableName)) == 0)
       return entry.th32ProcessID;
   }

@@ -1,5 +1,6 @@
-// Scoped device contexts: a window's client DC, a paint DC, a memory DC, and a selection that is
-// undone when the scope ends (an object must never be deleted while selected).
+// Scoped device contexts: a window's client DC (the screen's for no window), its whole-window DC,
+// a paint DC, a memory DC, and a selection that is undone when the scope ends (an object must
+// never be deleted while selected).
 #pragma once
 
 #include <windows.h>
@@ -17,6 +18,22 @@ class ClientDc {
   }
   ClientDc(const ClientDc&) = delete;
   ClientDc& operator=(const ClientDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// GetWindowDC / ReleaseDC: the whole window, frame included (for WM_NCPAINT).
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(::GetWindowDC(window)) {}
+  ~WindowDc() {
+    if (dc_) ::ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
   HDC get() const { return dc_; }
 
  private:

@@ -46,12 +46,9 @@ bool OffscreenPicture::Adopt(HDC compatibleWith, HBITMAP bitmap, int width, int 
 bool OffscreenPicture::CreateCompatible(HDC compatibleWith, int width, int height) {
   Reset();
   if (width <= 0 || height <= 0) return false;
-  HDC screen = compatibleWith ? nullptr : ::GetDC(nullptr);
-  HDC reference = compatibleWith ? compatibleWith : screen;
-  HBITMAP bitmap = ::CreateCompatibleBitmap(reference, width, height);
-  const bool ok = Adopt(reference, bitmap, width, height);
-  if (screen) ::ReleaseDC(nullptr, screen);
-  return ok;
+  if (compatibleWith) return Adopt(compatibleWith, ::CreateCompatibleBitmap(compatibleWith, width, height), width, height);
+  const ClientDc screen(nullptr);
+  return Adopt(screen.get(), ::CreateCompatibleBitmap(screen.get(), width, height), width, height);
 }
 
 bool OffscreenPicture::CreateDib32(int width, int height) {

@@ -6,16 +6,15 @@ namespace mv::ui {
 PopupWindow::~PopupWindow() { Destroy(); }
 
 void PopupWindow::Destroy() {
-  if (!hwnd_) return;
-  HWND window = hwnd_;
-  ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  hwnd_ = nullptr;
-  ::DestroyWindow(window);
+  if (!window_) return;
+  // The object is going: the window's last messages go to the default procedure.
+  ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+  window_.Reset();
 }
 
 HWND PopupWindow::Create(const wchar_t* className, DWORD style, DWORD exStyle, const RECT& rect,
                          HWND owner) {
-  if (hwnd_) return hwnd_;
+  if (window_) return window_.get();
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   if (!::GetClassInfoExW(instance, className, &wc)) {
@@ -38,7 +37,7 @@ LRESULT CALLBACK PopupWindow::WindowProc(HWND window, UINT message, WPARAM wPara
   if (message == WM_NCCREATE) {
     self = static_cast<PopupWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    if (self) self->hwnd_ = window;
+    if (self) self->window_.Reset(window);
   } else {
     self = reinterpret_cast<PopupWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   }
@@ -46,7 +45,7 @@ LRESULT CALLBACK PopupWindow::WindowProc(HWND window, UINT message, WPARAM wPara
   const LRESULT result = self->HandleMessage(message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
+    (void)self->window_.Release();  // destroyed by other means
   }
   return result;
 }

@@ -1,23 +1,25 @@
 // The busy indicator thread.
 #include "ui/main_window/busy_indicator.h"
 
+#include "platform/unique_handle_win.h"
+#include "ui/framework/user_handle.h"
+
 namespace mv::ui {
 
 BusyIndicator::BusyIndicator(HWND window, UINT frameMessage) : window_(window), frameMessage_(frameMessage) {}
 
 bool BusyIndicator::Start() {
   if (thread_.joinable()) return true;
-  HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  const platform::UniqueHandle ready(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
   if (!ready) return false;
-  thread_ = std::thread([this, ready] {
+  thread_ = std::thread([this, event = ready.get()] {
     MSG msg;
     ::PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // makes the queue
     threadId_.store(::GetCurrentThreadId());
-    ::SetEvent(ready);
+    ::SetEvent(event);
     Run();
   });
-  ::WaitForSingleObject(ready, INFINITE);
-  ::CloseHandle(ready);
+  ::WaitForSingleObject(ready.get(), INFINITE);
   return true;
 }
 
@@ -37,7 +39,7 @@ void BusyIndicator::Stop() {
 }
 
 void BusyIndicator::Run() {
-  UINT_PTR timer = 0;
+  UniqueTimer timer;  // a thread timer: its WM_TIMER comes with no window
   int frame = 0;
   MSG msg;
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -45,19 +47,17 @@ void BusyIndicator::Run() {
       frame = 0;
       shown_.store(true);
       ::PostMessageW(window_, frameMessage_, static_cast<WPARAM>(frame), 0);
-      if (!timer) timer = ::SetTimer(nullptr, kBusyTimer, 50, nullptr);
+      if (!timer) (void)timer.Start(nullptr, kBusyTimer, 50);
     } else if (msg.message == kBusyHide) {
       ::Sleep(100);
-      if (timer) ::KillTimer(nullptr, timer);
-      timer = 0;
+      timer.Stop();
       shown_.store(false);
       ::PostMessageW(window_, frameMessage_, static_cast<WPARAM>(-1), 0);
-    } else if (msg.message == WM_TIMER && timer && msg.wParam == timer) {
+    } else if (msg.message == WM_TIMER && timer && msg.wParam == timer.id()) {
       frame = (frame + 1) % kBusyFrameCount;
       ::PostMessageW(window_, frameMessage_, static_cast<WPARAM>(frame), 0);
     }
   }
-  if (timer) ::KillTimer(nullptr, timer);
 }
 
 }  // namespace mv::ui

@@ -1,6 +1,7 @@
 // CSkinColorBtn drawing and mouse tracking.
 #include "ui/skin/skin_color_btn.h"
 
+#include "ui/framework/controls.h"
 #include "ui/framework/device_context.h"
 #include "ui/framework/gdi_handle.h"
 
@@ -49,7 +50,7 @@ LRESULT CSkinColorBtn::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       break;
     case WM_KILLFOCUS:
       if (::GetCapture() == hwnd()) ::ReleaseCapture();
-      ::SendMessageW(hwnd(), BM_SETSTATE, FALSE, 0);  // neither pressed nor highlighted
+      Button(hwnd()).SetPushed(false);  // neither pressed nor highlighted
       ::InvalidateRect(hwnd(), nullptr, FALSE);
       break;
     default:

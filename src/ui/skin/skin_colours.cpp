@@ -5,7 +5,9 @@
 
 #include <array>
 
+#include "ui/framework/controls.h"
 #include "ui/framework/device_context.h"
+#include "ui/framework/wide_text.h"
 
 namespace mv::ui {
 namespace {
@@ -48,28 +50,27 @@ bool ComboDrawsAfter(UINT message) {
 }
 
 // A line after every column and under every row, down to the list's bottom, as the list's own grid.
-void DrawListGrid(HWND list, HDC dc, COLORREF colour) {
+void DrawListGrid(const ListView& list, HDC dc, COLORREF colour) {
   RECT client{};
-  ::GetClientRect(list, &client);
-  RECT headerRect{};
-  HWND header = ListView_GetHeader(list);
-  if (header && ::IsWindowVisible(header)) {
-    ::GetWindowRect(header, &headerRect);
+  ::GetClientRect(list.hwnd(), &client);
+  const Header header = list.header();
+  if (header && ::IsWindowVisible(header.hwnd())) {
+    RECT headerRect{};
+    ::GetWindowRect(header.hwnd(), &headerRect);
     client.top += headerRect.bottom - headerRect.top;
   }
-  POINT origin{};
-  ListView_GetOrigin(list, &origin);
-  int x = -origin.x;
-  const int columns = header ? Header_GetItemCount(header) : 0;
+  int x = -list.Origin().x;
+  const int columns = header ? header.count() : 0;
   for (int i = 0; i < columns; ++i) {
-    x += ListView_GetColumnWidth(list, i);
+    x += list.ColumnWidth(i);
     FillSolid(dc, RECT{x - 1, client.top, x, client.bottom}, colour);
   }
-  RECT first{};
-  if (ListView_GetItemCount(list) == 0 || !ListView_GetItemRect(list, 0, &first, LVIR_BOUNDS)) return;
-  const int rowHeight = first.bottom - first.top;
+  if (list.count() == 0) return;
+  const std::optional<RECT> first = list.ItemRect(0);
+  if (!first) return;
+  const int rowHeight = first->bottom - first->top;
   if (rowHeight <= 0) return;
-  for (int y = first.bottom - 1; y < client.bottom; y += rowHeight)
+  for (int y = first->bottom - 1; y < client.bottom; y += rowHeight)
     if (y >= client.top) FillSolid(dc, RECT{client.left, y, client.right, y + 1}, colour);
 }
 
@@ -103,11 +104,7 @@ HBRUSH SkinColourBrushes::Answer(UINT message, HDC dc, HWND control) const {
   }
 }
 
-void ThemeListView(HWND list, COLORREF background, COLORREF text) {
-  ListView_SetBkColor(list, background);
-  ListView_SetTextBkColor(list, background);
-  ListView_SetTextColor(list, text);
-}
+void ThemeListView(HWND list, COLORREF background, COLORREF text) { ListView(list).SetColours(background, text); }
 
 LRESULT SkinListCustomDraw(NMHDR* header, const SkinListLook& look, const SkinColours& colours) {
   auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
@@ -124,7 +121,7 @@ LRESULT SkinListCustomDraw(NMHDR* header, const SkinListLook& look, const SkinCo
       return CDRF_DODEFAULT;
     }
     case CDDS_POSTPAINT:
-      DrawListGrid(header->hwndFrom, draw->nmcd.hdc, colours.border);
+      DrawListGrid(ListView(header->hwndFrom), draw->nmcd.hdc, colours.border);
       return CDRF_DODEFAULT;
     default:
       return CDRF_DODEFAULT;
@@ -162,9 +159,9 @@ void SkinHeader::Paint(HDC dc) const {
   RECT client{};
   ::GetClientRect(hwnd(), &client);
   FillSolid(dc, client, colours_.header);
-  const auto font = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0));
+  const HFONT font = Control(hwnd()).Font();
   SelectedObject selectFont(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
-  const int count = Header_GetItemCount(hwnd());
+  const int count = Header(hwnd()).count();
   for (int i = 0; i < count; ++i) PaintItem(dc, i);
   RECT line = client;
   line.top = line.bottom - 1;
@@ -172,14 +169,11 @@ void SkinHeader::Paint(HDC dc) const {
 }
 
 void SkinHeader::PaintItem(HDC dc, int index) const {
-  RECT item{};
-  if (!Header_GetItemRect(hwnd(), index, &item)) return;
-  std::array<wchar_t, 128> text{};
-  HDITEMW info{};
-  info.mask = HDI_TEXT | HDI_FORMAT;
-  info.pszText = text.data();
-  info.cchTextMax = static_cast<int>(text.size());
-  if (!::SendMessageW(hwnd(), HDM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&info))) return;
+  const Header header(hwnd());
+  const std::optional<RECT> rect = header.ItemRect(index);
+  const std::optional<Header::Item> info = rect ? header.GetItem(index) : std::nullopt;
+  if (!info) return;
+  const RECT item = *rect;
 
   RECT divider = item;
   divider.left = divider.right - 1;
@@ -188,11 +182,11 @@ void SkinHeader::PaintItem(HDC dc, int index) const {
   RECT textRect = item;
   ::InflateRect(&textRect, -6, 0);
   UINT align = DT_LEFT;
-  if ((info.fmt & HDF_JUSTIFYMASK) == HDF_CENTER) align = DT_CENTER;
-  if ((info.fmt & HDF_JUSTIFYMASK) == HDF_RIGHT) align = DT_RIGHT;
+  if ((info->format & HDF_JUSTIFYMASK) == HDF_CENTER) align = DT_CENTER;
+  if ((info->format & HDF_JUSTIFYMASK) == HDF_RIGHT) align = DT_RIGHT;
   ::SetTextColor(dc, colours_.text);
   ::SetBkMode(dc, TRANSPARENT);
-  ::DrawTextW(dc, text.data(), -1, &textRect, align | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+  ::DrawTextW(dc, Wide(info->text), -1, &textRect, align | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 LRESULT SkinComboBox::OnOtherMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -212,17 +206,16 @@ void SkinComboBox::Paint(HDC dc) const {
 
   const LONG_PTR style = ::GetWindowLongPtrW(hwnd(), GWL_STYLE);
   if ((style & 3) != CBS_DROPDOWNLIST) return;  // a drop-down combo's edit draws the text
-  const LRESULT selected = ::SendMessageW(hwnd(), CB_GETCURSEL, 0, 0);
-  const LRESULT length = selected < 0 ? CB_ERR : ::SendMessageW(hwnd(), CB_GETLBTEXTLEN, selected, 0);
-  if (length < 0 || length > 255) return;
-  std::array<wchar_t, 256> text{};
-  ::SendMessageW(hwnd(), CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
-  const auto font = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0));
+  const ComboBox box(hwnd());
+  const int selected = box.selection();
+  if (selected < 0) return;
+  const std::u16string text = box.ItemText(selected);
+  const HFONT font = box.Font();
   SelectedObject selectFont(dc, font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(DEFAULT_GUI_FONT));
   RECT textRect{client.left + 8, client.top, button.left - 4, client.bottom};
   ::SetTextColor(dc, ::IsWindowEnabled(hwnd()) ? colours_.text : colours_.mutedText);
   ::SetBkMode(dc, TRANSPARENT);
-  ::DrawTextW(dc, text.data(), -1, &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+  ::DrawTextW(dc, Wide(text), -1, &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
 void SkinComboBox::PaintArrow(HDC dc, const RECT& button) const {
@@ -248,13 +241,12 @@ void SkinEditFrame::OnAttached() {
 
 LRESULT SkinEditFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_NCPAINT) return Default(message, wParam, lParam);
-  HDC dc = ::GetWindowDC(hwnd());
-  if (!dc) return 0;
+  const WindowDc dc(hwnd());
+  if (!dc.get()) return 0;
   RECT window{};
   ::GetWindowRect(hwnd(), &window);
   ::OffsetRect(&window, -window.left, -window.top);
-  FrameSolid(dc, window, colours_.border);
-  ::ReleaseDC(hwnd(), dc);
+  FrameSolid(dc.get(), window, colours_.border);
   return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <commdlg.h>
 #include <windowsx.h>
 
+#include "ui/framework/controls.h"
 #include "ui/framework/device_context.h"
 #include "ui/framework/dialog.h"
 #include "ui/framework/gdi_handle.h"
@@ -226,7 +227,7 @@ LRESULT ColourPickerButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
       return TRUE;
     }
     case WM_LBUTTONUP: {
-      const bool pushed = (::SendMessageW(hwnd(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+      const bool pushed = Button(hwnd()).pushed();
       const LRESULT result = Default(message, wParam, lParam);
       if (pushed) DropDown();
       return result;

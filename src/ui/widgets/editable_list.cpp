@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "ui/framework/controls.h"
 #include "ui/framework/wide_text.h"
 
 namespace mv::ui {
@@ -16,20 +17,19 @@ constexpr UINT_PTR kEditorId = 0x2E1;
 // The editor window with its keys watched.
 class EditableList::EditorHook : public SubclassedWindow {
  public:
-  EditorHook(HWND list, int row, int column, bool dropList)
-      : list_(list), row_(row), column_(column), dropList_(dropList) {}
-  ~EditorHook() override {
-    HWND window = hwnd();
-    Detach();
-    if (window) ::DestroyWindow(window);
+  EditorHook(HWND list, HWND editor, int row, int column, bool dropList)
+      : list_(list), window_(editor), row_(row), column_(column), dropList_(dropList) {
+    Attach(editor);
   }
+  // Unhooked first, so that the editor's last messages (focus loss) end no edit.
+  ~EditorHook() override { Detach(); }
   int row() const { return row_; }
   int column() const { return column_; }
   bool dropList() const { return dropList_; }
 
   CellEditResult Result() const {
     CellEditResult r{row_, column_, WindowText(hwnd()), -1};
-    if (dropList_) r.selected = static_cast<int>(::SendMessageW(hwnd(), CB_GETCURSEL, 0, 0));
+    if (dropList_) r.selected = ComboBox(hwnd()).selection();
     return r;
   }
 
@@ -47,6 +47,9 @@ class EditableList::EditorHook : public SubclassedWindow {
       case WM_KILLFOCUS:
         ::PostMessageW(list_, kFinishEditMessage, 1, 0);
         break;
+      case WM_NCDESTROY:
+        (void)window_.Release();  // destroyed with the list
+        break;
       default:
         break;
     }
@@ -55,6 +58,7 @@ class EditableList::EditorHook : public SubclassedWindow {
 
  private:
   HWND list_;
+  UniqueWindow window_;
   int row_;
   int column_;
   bool dropList_;
@@ -72,31 +76,26 @@ void EditableList::SetCallbacks(StartEdit start, Accept accept, Cancel cancel) {
 HWND EditableList::editorWindow() const { return editor_ ? editor_->hwnd() : nullptr; }
 
 RECT EditableList::CellRect(int row, int column) const {
-  RECT r{};
-  r.top = column;
-  r.left = LVIR_BOUNDS;
-  ::SendMessageW(hwnd(), LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
-  if (column == 0) {
-    // Column 0's bounds are the whole row; cut it to the column's width.
-    r.right = r.left + static_cast<int>(::SendMessageW(hwnd(), LVM_GETCOLUMNWIDTH, 0, 0));
-  }
+  const ListView list(hwnd());
+  RECT r = list.SubItemRect(row, column).value_or(RECT{});
+  // Column 0's bounds are the whole row; cut it to the column's width.
+  if (column == 0) r.right = r.left + list.ColumnWidth(0);
   return r;
 }
 
 bool EditableList::BeginEdit(int row, int column) {
   EndEdit(true);
   if (!start_ || !hwnd()) return false;
-  const int rows = static_cast<int>(::SendMessageW(hwnd(), LVM_GETITEMCOUNT, 0, 0));
-  HWND header = reinterpret_cast<HWND>(::SendMessageW(hwnd(), LVM_GETHEADER, 0, 0));
-  const int columns = header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-  if (row < 0 || row >= rows || column < 0 || column >= columns) return false;
+  const ListView list(hwnd());
+  const Header header = list.header();
+  const int columns = header ? header.count() : 0;
+  if (row < 0 || row >= list.count() || column < 0 || column >= columns) return false;
   const CellEditor spec = start_(row, column);
   if (spec.kind == CellEditor::Kind::kNone) return false;
 
   const RECT cell = CellRect(row, column);
   const int cellHeight = cell.bottom - cell.top;
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  HFONT font = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0));
   HWND window = nullptr;
   const bool dropList = spec.kind == CellEditor::Kind::kDropList;
   if (dropList) {
@@ -105,33 +104,23 @@ bool EditableList::BeginEdit(int row, int column) {
                                cellHeight * (spec.visibleCells + 1), hwnd(),
                                reinterpret_cast<HMENU>(kEditorId), instance, nullptr);
   } else {
-    const std::u16string text = [&] {
-      wchar_t buffer[260] = {};
-      LVITEMW item{};
-      item.iSubItem = column;
-      item.pszText = buffer;
-      item.cchTextMax = 260;
-      ::SendMessageW(hwnd(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-      return FromWide(buffer);
-    }();
+    const std::u16string text = list.ItemText(row, column);
     window = ::CreateWindowExW(0, WC_EDITW, Wide(text), WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_AUTOHSCROLL,
                                cell.left, cell.top, cell.right - cell.left, cellHeight, hwnd(),
                                reinterpret_cast<HMENU>(kEditorId), instance, nullptr);
   }
   if (!window) return false;
-  ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  editor_ = std::make_unique<EditorHook>(hwnd(), window, row, column, dropList);
+  Control(window).SetFont(list.Font());
   if (dropList) {
-    for (const std::u16string& item : spec.items) {
-      ::SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item)));
-    }
-    ::SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(spec.selected), 0);
+    const ComboBox box(window);
+    for (const std::u16string& item : spec.items) box.Add(item);
+    box.SetSelection(spec.selected);
   } else {
-    ::SendMessageW(window, EM_SETSEL, 0, -1);
+    Edit(window).SelectAll();
   }
-  editor_ = std::make_unique<EditorHook>(hwnd(), row, column, dropList);
-  editor_->Attach(window);
   ::SetFocus(window);
-  if (dropList && spec.openAtOnce) ::SendMessageW(window, CB_SHOWDROPDOWN, TRUE, 0);
+  if (dropList && spec.openAtOnce) ComboBox(window).ShowDropDown(true);
   return true;
 }
 
@@ -150,10 +139,8 @@ LRESULT EditableList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       EndEdit(wParam != 0);
       return 0;
     case WM_LBUTTONDBLCLK: {
-      LVHITTESTINFO hit{};
-      hit.pt = POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-      ::SendMessageW(hwnd(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-      if (hit.iItem >= 0 && BeginEdit(hit.iItem, hit.iSubItem)) return 0;
+      const auto [row, column] = ListView(hwnd()).SubItemHitTest(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      if (row >= 0 && BeginEdit(row, column)) return 0;
       break;
     }
     case WM_COMMAND:

@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "ui/framework/controls.h"
 #include "ui/framework/device_context.h"
 #include "ui/framework/wide_text.h"
 
@@ -26,7 +27,7 @@ bool HyperlinkLabel::Open() const {
 
 void HyperlinkLabel::Paint(HDC dc) {
   if (!underlined_) {
-    HFONT base = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0));
+    const HFONT base = Control(hwnd()).Font();
     LOGFONTW lf{};
     ::GetObjectW(base ? static_cast<HGDIOBJ>(base) : ::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
     lf.lfUnderline = TRUE;
