@@ -18,7 +18,6 @@ namespace {
 std::atomic<CMorvaneDlg*> g_window{nullptr};
 std::atomic<HWND> g_windowHandle{nullptr};
 
-constexpr UINT_PTR kTimerLightingStep = 1052;
 constexpr int kColourEdits[] = {IDC_m_edit_rgbr, IDC_m_edit_rgbg, IDC_m_edit_rgbb};
 
 // Window buttons placed from the layout file with the window's looks.
@@ -268,7 +267,7 @@ void CMorvaneDlg::SetLanguageCaptions() {
 void CMorvaneDlg::OnDeferredInit() {
   (void)tray_.Create(hwnd(), kTrayCallback, std::u16string(setup_.texts.Text(TextId::KEYBOARD_TRAY_DESC)),
                      appIcon_.get(), kTrayIconId);
-  if (const int icon = icons_.Show(app::kIconNoKeyboard)) (void)tray_.SetIconResource(icon);
+  if (const auto icon = icons_.Show(app::TrayIcon::kNoKeyboard)) SetTrayIcon(*icon);
   RebuildProfileMenu(true);
   ready_ = true;
   ::ShowWindow(hwnd(), SW_HIDE);
@@ -320,7 +319,7 @@ INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ::KillTimer(hwnd(), wParam);
         // The lighting panel's periodic step joins here.
         if (!shutDown_) ::SetTimer(hwnd(), kTimerLightingStep, 50, nullptr);
-      } else if (wParam == device::kTimerLightingReread || wParam == device::kTimerLightingDefaults) {
+      } else if (WindowTimerOf(wParam)) {
         ::KillTimer(hwnd(), wParam);
         // The lighting panel re-reads or restores its values here.
       }
@@ -556,8 +555,8 @@ void CMorvaneDlg::OnLayerChanged() {
 
 // --- device::NotificationSink: never waits -------------------------------------------------------------
 
-void CMorvaneDlg::StartTimer(int timerId, unsigned periodMs) {
-  ::PostMessageW(g_windowHandle.load(), kMsgStartTimer, static_cast<WPARAM>(timerId), static_cast<LPARAM>(periodMs));
+void CMorvaneDlg::StartTimer(device::WindowTimer timer, unsigned periodMs) {
+  ::PostMessageW(g_windowHandle.load(), kMsgStartTimer, static_cast<WPARAM>(TimerId(timer)), static_cast<LPARAM>(periodMs));
 }
 
 void CMorvaneDlg::LayerChanged(bool /*layerB*/) {
@@ -569,7 +568,7 @@ void CMorvaneDlg::StartTrayIconThread(bool play) {
   if (presence_.stopping.load()) return;
   workers_.Start([this, play] {
     app::RunTrayIconThread(
-        play, iconGate_, icons_, presence_.stopping, [this](int id) { (void)tray_.SetIconResource(id); },
+        play, iconGate_, icons_, presence_.stopping, [this](app::TrayIcon icon) { SetTrayIcon(icon); },
         [](unsigned ms) { ::Sleep(ms); });
   });
 }
@@ -603,7 +602,7 @@ void CMorvaneDlg::KeyboardRemoved() {
   ::SendMessageTimeoutW(window, kMsgRemoved, 0, 0, SMTO_NORMAL, 60000, &result);
 }
 
-void CMorvaneDlg::SetTrayIcon(int id) { (void)tray_.SetIconResource(id); }
+void CMorvaneDlg::SetTrayIcon(app::TrayIcon icon) { (void)tray_.SetIconResource(TrayIconResource(icon)); }
 
 void CMorvaneDlg::OpenWindow() { ::PostMessageW(g_windowHandle.load(), kMsgOpen, kOpenRequest, 0); }
 
@@ -666,8 +665,8 @@ void CMorvaneDlg::Shutdown() {
   icons_.Clear();
   if (hwnd()) {
     ::KillTimer(hwnd(), kTimerLightingStep);
-    ::KillTimer(hwnd(), device::kTimerLightingReread);
-    ::KillTimer(hwnd(), device::kTimerLightingDefaults);
+    ::KillTimer(hwnd(), TimerId(device::WindowTimer::kLightingReread));
+    ::KillTimer(hwnd(), TimerId(device::WindowTimer::kLightingDefaults));
   }
   SetModified(false);
   {

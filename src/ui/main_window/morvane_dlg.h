@@ -30,6 +30,7 @@
 #include "ui/main_window/busy_indicator.h"
 #include "ui/main_window/keyboard_panel.h"
 #include "ui/main_window/lighting_panel_layout.h"
+#include "ui/res/ui_numbers.h"
 #include "ui/skin/base_dialog.h"
 #include "ui/skin/png_button.h"
 #include "ui/skin/skin_colours.h"
@@ -79,7 +80,10 @@ class CMorvaneDlg : public CBaseDialog, private device::NotificationSink, privat
   void SetModified(bool modified);
   bool modified() const { return modified_.load(); }
   bool ready() const { return ready_.load(); }
-  int trayIcon() const { return icons_.Current(); }
+  int trayIcon() const {
+    const auto icon = icons_.Current();
+    return icon ? TrayIconResource(*icon) : 0;
+  }
   bool trayCreated() const { return tray_.created(); }
   int lastPresence() const { return presence_.lastPresence.load(); }
   bool firstOpen() const { return presence_.firstOpen.load(); }
@@ -133,7 +137,7 @@ class CMorvaneDlg : public CBaseDialog, private device::NotificationSink, privat
   void HideFromTaskbar(bool hide);
 
   // device::NotificationSink (library thread).
-  void StartTimer(int timerId, unsigned periodMs) override;
+  void StartTimer(device::WindowTimer timer, unsigned periodMs) override;
   void LayerChanged(bool layerB) override;
   void StartTrayIconThread(bool play) override;
   void StartPresenceThread(int deviceCount) override;
@@ -146,7 +150,7 @@ class CMorvaneDlg : public CBaseDialog, private device::NotificationSink, privat
   void KeyboardRemoved() override;
   bool WindowReady() override { return ready_.load(); }
   void Pause(unsigned ms) override { ::Sleep(ms); }
-  void SetTrayIcon(int id) override;
+  void SetTrayIcon(app::TrayIcon icon) override;
   void OpenWindow() override;
 
   // store::Prompter (user-interface thread).
