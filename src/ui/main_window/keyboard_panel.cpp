@@ -3,6 +3,7 @@
 
 #include "app/layout.h"
 #include "platform/app_settings.h"
+#include "store/macro_model.h"
 #include "ui/framework/wide_text.h"
 #include "ui/main_window/key_editor_placeholder.h"
 #include "ui/res/resource.h"
@@ -62,12 +63,7 @@ keys::KeyAssignment KeyboardPanel::RecordOf(int profile, int record) const {
 }
 
 keys::AssignmentText KeyboardPanel::Describe(int controlId, const keys::KeyAssignment& record) const {
-  const store::ConfigStore& working = context_.stores.working;
-  const keys::MacroNameLookup macroName = [&working](std::uint16_t id) -> std::u16string {
-    for (const auto& m : working.macros)
-      if (m.MacroId() == id) return m.Name();
-    return {};
-  };
+  const keys::MacroNameLookup macroName = store::MacroNameLookupOf(context_.stores.working);
   if (const int g = GKeyOfControl(controlId); g >= 0)
     return keys::DescribeGKeyAssignment(g, record, context_.texts, macroName);
   const int p = PanelPositionOfControl(controlId);
