@@ -123,11 +123,7 @@ void KeyboardPanel::ClearPanelAssignments() {
     const bool fn = context_.fnLayer();
     for (int g = 0; g < keys::kGKeyCount; ++g) {
       const int record = GKeyRecord(g, fn);
-      if (profile >= 0) {
-        keys::KeyAssignment cleared;
-        cleared.aux = keys::GKeyCodeOfRecord(record);  // a G key keeps its code
-        (void)context_.stores.working.SetRecordFor(profile, record, cleared);
-      }
+      if (profile >= 0) (void)context_.stores.working.SetRecordFor(profile, record, keys::ClearedRecord(record));
       CPngButton& button = gKeyButtons_[static_cast<std::size_t>(g)];
       ShowRecord(button, {}, true);
     }
