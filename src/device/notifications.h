@@ -61,8 +61,6 @@ class DeviceNotifications {
   LedStatus Led() const;
   bool LayerB() const { return (Led()[1] & 1) != 0; }
   int LedRequest() const { return ledRequest_.load(); }
-  int ConsRequest() const { return consRequest_.load(); }
-  int CtrlRequest() const { return ctrlRequest_.load(); }
 
  private:
   void ToggleLayer();

@@ -464,12 +464,6 @@ KeyboardAreas SimulatedKeyboard::Areas() const {
   return areas_;
 }
 
-void SimulatedKeyboard::SetAreas(const KeyboardAreas& areas) {
-  std::lock_guard lock(lock_);
-  areas_ = areas;
-  areas_.macroArea.resize(dev::kMaxMacroAreaSize, 0);  // keep the storage whole whatever was passed
-}
-
 void SimulatedKeyboard::ModifyAreas(const std::function<void(KeyboardAreas&)>& change) {
   std::lock_guard lock(lock_);
   change(areas_);

@@ -104,7 +104,6 @@ class SimulatedKeyboard {
 
   // --- the areas --------------------------------------------------------------------------------------
   KeyboardAreas Areas() const;
-  void SetAreas(const KeyboardAreas& areas);
   void ModifyAreas(const std::function<void(KeyboardAreas&)>& change);
   device::SettingsBlock SettingsBlock() const;
   std::array<std::uint8_t, device::kKeyBlockSize> KeyBank(int bank) const;
