@@ -5,18 +5,18 @@
 
 namespace mv::app {
 
-int TrayIconChoice::Show(int id) {
+std::optional<TrayIcon> TrayIconChoice::Show(TrayIcon icon) {
   std::lock_guard lock(lock_);
-  if (id == current_) return 0;
-  current_ = id;
-  return id;
+  if (current_ == icon) return std::nullopt;
+  current_ = icon;
+  return icon;
 }
 
-int TrayIconChoice::Select(int mode, int id) {
-  int wanted = kIconPlay;
-  if (mode == 0) {
+std::optional<TrayIcon> TrayIconChoice::SelectPresence(std::optional<TrayIcon> icon) {
+  TrayIcon wanted = TrayIcon::kNoKeyboard;
+  {
     std::lock_guard lock(lock_);
-    if (id != 0) presence_ = id;
+    if (icon) presence_ = *icon;
     wanted = presence_;
   }
   return Show(wanted);
@@ -24,15 +24,15 @@ int TrayIconChoice::Select(int mode, int id) {
 
 void TrayIconChoice::Clear() {
   std::lock_guard lock(lock_);
-  current_ = 0;
+  current_.reset();
 }
 
-int TrayIconChoice::Current() const {
+std::optional<TrayIcon> TrayIconChoice::Current() const {
   std::lock_guard lock(lock_);
   return current_;
 }
 
-int TrayIconChoice::PresenceIcon() const {
+TrayIcon TrayIconChoice::PresenceIcon() const {
   std::lock_guard lock(lock_);
   return presence_;
 }
@@ -64,7 +64,8 @@ bool PresenceUpdate(int deviceCount, PresenceState& state, TrayIconChoice& icons
     if (state.stopping.load()) return false;
     link.Pause(kReadyPollMs);
   }
-  if (const int icon = icons.Select(0, present ? kIconKeyboardPresent : kIconNoKeyboard)) link.SetTrayIcon(icon);
+  if (const auto icon = icons.SelectPresence(present ? TrayIcon::kKeyboardPresent : TrayIcon::kNoKeyboard))
+    link.SetTrayIcon(*icon);
   if (!state.firstOpen.load()) {
     if (present) link.OpenWindow();
     state.firstOpen.store(true);
@@ -73,12 +74,12 @@ bool PresenceUpdate(int deviceCount, PresenceState& state, TrayIconChoice& icons
 }
 
 void RunTrayIconThread(bool play, TrayIconGate& gate, TrayIconChoice& icons, const std::atomic<bool>& stopping,
-                       const std::function<void(int)>& setIcon, const std::function<void(unsigned)>& pause) {
+                       const std::function<void(TrayIcon)>& setIcon, const std::function<void(unsigned)>& pause) {
   while (!gate.TryTake()) {
     if (stopping.load()) return;
     pause(1);
   }
-  if (const int icon = icons.Select(play ? 1 : 0, 0)) setIcon(icon);
+  if (const auto icon = play ? icons.SelectPlay() : icons.SelectPresence()) setIcon(*icon);
   pause(1);
   gate.Release();
 }

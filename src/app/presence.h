@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -14,27 +15,28 @@
 
 namespace mv::app {
 
-inline constexpr int kIconNoKeyboard = 128;
-inline constexpr int kIconKeyboardPresent = 141;
-inline constexpr int kIconPlay = 142;
+// The tray icons the core chooses between; the window maps each to its icon resource.
+enum class TrayIcon { kNoKeyboard, kKeyboardPresent, kPlay };
 
 // The tray icon shown and the presence icon remembered, shared by the presence and icon threads.
 class TrayIconChoice {
  public:
-  // ShowTrayIcon: the id to give the tray, or 0 when it is already shown.
-  int Show(int id);
-  // SelectTrayIcon: mode 0 with an id shows it and remembers it as the presence icon; mode 0 with 0
-  // shows the remembered presence icon; mode 1 shows the play icon. Same result as Show.
-  int Select(int mode, int id);
+  // ShowTrayIcon: the icon to give the tray, or none when it is already shown.
+  std::optional<TrayIcon> Show(TrayIcon icon);
+  // SelectTrayIcon for the presence: shows the icon given and remembers it as the presence icon;
+  // without one, shows the remembered presence icon. Same result as Show.
+  std::optional<TrayIcon> SelectPresence(std::optional<TrayIcon> icon = std::nullopt);
+  // SelectTrayIcon for a macro being played: shows the play icon.
+  std::optional<TrayIcon> SelectPlay() { return Show(TrayIcon::kPlay); }
   // At shutdown: nothing is shown any more.
   void Clear();
-  int Current() const;
-  int PresenceIcon() const;
+  std::optional<TrayIcon> Current() const;
+  TrayIcon PresenceIcon() const;
 
  private:
   mutable std::mutex lock_;
-  int current_ = 0;
-  int presence_ = kIconNoKeyboard;
+  std::optional<TrayIcon> current_;
+  TrayIcon presence_ = TrayIcon::kNoKeyboard;
 };
 
 // Flags the presence handling shares with the window.
@@ -61,8 +63,8 @@ class PresenceLink {
   virtual void KeyboardRemoved() = 0;
   virtual bool WindowReady() = 0;
   virtual void Pause(unsigned ms) = 0;
-  // Gives the tray the icon (the result of TrayIconChoice, never 0).
-  virtual void SetTrayIcon(int id) = 0;
+  // Gives the tray the icon (a change TrayIconChoice reported).
+  virtual void SetTrayIcon(TrayIcon icon) = 0;
   // Posts the window its Open request.
   virtual void OpenWindow() = 0;
 };
@@ -85,7 +87,7 @@ class TrayIconGate {
 // A tray-icon thread's body: waits (1 ms polls) for the gate unless stopping, shows the play icon
 // or the presence icon again, pauses 1 ms and lets the gate go. setIcon receives each change.
 void RunTrayIconThread(bool play, TrayIconGate& gate, TrayIconChoice& icons, const std::atomic<bool>& stopping,
-                       const std::function<void(int)>& setIcon, const std::function<void(unsigned)>& pause);
+                       const std::function<void(TrayIcon)>& setIcon, const std::function<void(unsigned)>& pause);
 
 // Threads started one at a time and all joined at the end, so none outlives its owner. Finished
 // threads are joined as new ones start.

@@ -61,10 +61,10 @@ void DeviceNotifications::HandleConsumerCode(std::uint16_t code) {
       ToggleLayer();
       break;
     case kCodeLightingReread:
-      sink_.StartTimer(kTimerLightingReread, 0);
+      sink_.StartTimer(WindowTimer::kLightingReread, 0);
       break;
     case kCodeLightingDefaults:
-      sink_.StartTimer(kTimerLightingDefaults, 0);
+      sink_.StartTimer(WindowTimer::kLightingDefaults, 0);
       break;
     case kCodePlayShown:
       sink_.StartTrayIconThread(true);

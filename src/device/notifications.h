@@ -22,15 +22,14 @@ inline constexpr std::uint16_t kCodeLightingDefaults = 0x0402;
 inline constexpr std::uint16_t kCodePlayShown = 0x1811;
 inline constexpr std::uint16_t kCodePlayEnded = 0x1810;
 
-// Main-window timers the callback starts with period 0.
-inline constexpr int kTimerLightingReread = 1051;
-inline constexpr int kTimerLightingDefaults = 1054;
+// Main-window timers the callback starts with period 0; the window maps each to its timer id.
+enum class WindowTimer { kLightingReread, kLightingDefaults };
 
 // What the callback asks of the main window. Every call must return at once.
 class NotificationSink {
  public:
   virtual ~NotificationSink() = default;
-  virtual void StartTimer(int timerId, unsigned periodMs) = 0;
+  virtual void StartTimer(WindowTimer timer, unsigned periodMs) = 0;
   // The G-key layer changed; layerB is bit 0 of the LED status.
   virtual void LayerChanged(bool layerB) = 0;
   // A short thread that shows the play icon (true) or the presence icon again (false).
@@ -62,8 +61,6 @@ class DeviceNotifications {
   LedStatus Led() const;
   bool LayerB() const { return (Led()[1] & 1) != 0; }
   int LedRequest() const { return ledRequest_.load(); }
-  int ConsRequest() const { return consRequest_.load(); }
-  int CtrlRequest() const { return ctrlRequest_.load(); }
 
  private:
   void ToggleLayer();

@@ -82,7 +82,6 @@ std::uint16_t ConsumerCodeOf(const DecodedEvent& event) {
   return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
 }
 
-const std::array<std::uint8_t, 256>& ChecksumTable() { return kTable; }
 
 std::uint32_t RequestChecksum(const UnitId& unit, QuenlinkCallback callback, std::uint32_t tag,
                               std::span<const std::uint8_t> data) {

@@ -87,10 +87,9 @@ DecodedEvent DecodeEventRecord(const void* eventRecord);
 std::uint16_t ConsumerCodeOf(const DecodedEvent& event);
 
 // --- request checksum --------------------------------------------------------------------------------
-// The library's byte table: a fixed permutation of 0..255, shared with the simulator.
-const std::array<std::uint8_t, 256>& ChecksumTable();
-// Sum from 0 of T[b] over the unit id, the callback address and the tag (4 bytes each,
-// little-endian; the low 32 bits of the address), then over the data.
+// Sum from 0 of T[b], T the library's byte table (a fixed permutation of 0..255), over the unit
+// id, the callback address and the tag (4 bytes each, little-endian; the low 32 bits of the
+// address), then over the data.
 std::uint32_t RequestChecksum(const UnitId& unit, QuenlinkCallback callback, std::uint32_t tag,
                               std::span<const std::uint8_t> data = {});
 

@@ -102,6 +102,12 @@ std::uint16_t GKeyCodeOfRecord(int record) {
   return GKeyCode(record - (fnLayer ? kFirstFnGKeyRecord : kFirstGKeyRecord), fnLayer);
 }
 
+KeyAssignment ClearedRecord(int record) {
+  KeyAssignment cleared;
+  cleared.aux = GKeyCodeOfRecord(record);
+  return cleared;
+}
+
 KeyAssignment KeyAssignment::Read(std::span<const std::uint8_t, kSize> bytes) {
   KeyAssignment r;
   r.type = ReadU16(bytes, kTypeAt);

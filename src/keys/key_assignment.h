@@ -32,6 +32,9 @@ inline constexpr int kFirstFnGKeyRecord = 265;   // G1..G9 on the Fn layer: 265.
 inline constexpr int kGKeyCount = 9;
 inline constexpr int kLastAssignableRecord = 273;
 
+// G key j's (0..8) record on a layer.
+constexpr int GKeyRecord(int gKey, bool fnLayer) { return (fnLayer ? kFirstFnGKeyRecord : kFirstGKeyRecord) + gKey; }
+
 // aux of records 256..273: G-key codes.
 std::uint16_t GKeyCode(int gKey /*0..8*/, bool fnLayer);
 // The G-key code that belongs in aux of a record number, 0 outside records 256..273.
@@ -53,6 +56,10 @@ struct KeyAssignment {
   AssignmentType Type() const { return static_cast<AssignmentType>(type); }
   friend bool operator==(const KeyAssignment&, const KeyAssignment&) = default;
 };
+
+// What a cleared key's record holds: nothing assigned, but a G key keeps its code, which the
+// keyboard needs to tell its G keys apart.
+KeyAssignment ClearedRecord(int record);
 
 inline bool IsAssigned(const KeyAssignment& record) { return record.type != 0; }
 

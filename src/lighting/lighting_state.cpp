@@ -12,6 +12,10 @@ constexpr std::size_t kSettingsBytesReply = device::kPayloadSize;
 constexpr int kMaxLevel = 4;
 constexpr std::uint8_t kMaxReportRate = 3;
 
+bool PanelProfileValid(const LightingState& state) {
+  return state.PanelProfile >= 0 && state.PanelProfile < kLightingProfiles;
+}
+
 int RecordOffset(const LightingState& state, int fieldOffset) {
   return state.PanelProfile * static_cast<int>(kLightingRecordSize) + fieldOffset;
 }
@@ -39,12 +43,6 @@ long LeadingNumber(const std::u16string& text) {
 constexpr std::u16string_view kLampSection = u"KEYCOLOR";
 constexpr std::u16string_view kLampKey = u"DengCheck";
 }  // namespace
-
-std::array<std::uint8_t, kEffectListSize> SettingsBlock::EffectList() const {
-  std::array<std::uint8_t, kEffectListSize> list{};
-  std::copy_n(bytes_.begin() + kEffectListOffset, kEffectListSize, list.begin());
-  return list;
-}
 
 std::uint32_t LightingRecord::ColourAt(int offset) const {
   return At(offset) | (At(offset + 1) << 8) | (static_cast<std::uint32_t>(At(offset + 2)) << 16);
@@ -106,7 +104,7 @@ bool WriteLightingOn(const std::u16string& wskbIni, bool on) {
 int ReadLightingSettings(LightingState& state, device::DeviceCommands& commands, const std::u16string& wskbIni,
                          const std::function<void()>& loadUserColourMode) {
   state.effectList.fill(0);
-  SettingsBlock block;
+  device::SettingsBlock block;
   if (commands.ReadSettingsBlock(block.Bytes()) != device::kOk) return -1;
   state.effectList = block.EffectList();
   (void)commands.BeginSession();
@@ -125,6 +123,7 @@ int ReadLightingSettingsWithUserColours(LightingState& state, device::DeviceComm
 
 void SendLightingFields(const LightingState& state, device::DeviceCommands& commands,
                         std::initializer_list<FieldWrite> writes) {
+  if (!PanelProfileValid(state)) return;
   (void)commands.BeginSession();
   for (const auto& w : writes) (void)commands.WriteSettingsBytes(w.bytes, RecordOffset(state, w.fieldOffset));
   (void)commands.EndSession();
@@ -132,6 +131,7 @@ void SendLightingFields(const LightingState& state, device::DeviceCommands& comm
 
 void SendLightingField(const LightingState& state, device::DeviceCommands& commands,
                        std::span<const std::uint8_t> bytes, int fieldOffset) {
+  if (!PanelProfileValid(state)) return;
   (void)commands.BeginSession();
   (void)commands.WriteSettingsBytes(bytes, RecordOffset(state, fieldOffset));
   (void)commands.EndSession();

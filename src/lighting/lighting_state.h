@@ -1,6 +1,5 @@
-// The keyboard's settings block (supported effects, active profile, macro capacity), the three
-// per-profile lighting records, the state the lighting panel shows and edits, and the field writes
-// each panel action makes.
+// The three per-profile lighting records, the state the lighting panel shows and edits, and the
+// field writes each panel action makes. The settings block is device/settings_block.h.
 #pragma once
 
 #include <array>
@@ -13,33 +12,15 @@
 #include <vector>
 
 #include "device/commands.h"
+#include "device/settings_block.h"
 
 namespace mv::lighting {
 
-inline constexpr std::size_t kSettingsBlockSize = device::kSettingsBlockSize;
 inline constexpr std::size_t kLightingRecordSize = device::kLightingRecordSize;
-inline constexpr std::size_t kEffectListSize = 32;
-inline constexpr int kLightingProfiles = 3;
+inline constexpr std::size_t kEffectListSize = device::kEffectListSize;
+inline constexpr int kLightingProfiles = device::kProfileCount;
 inline constexpr std::uint8_t kUserColourEffect = 20;
 
-// 44 bytes: 0-9 kept as read, 10 activeProfile, 11 macroCapacity (x 128 bytes), 12-43 EffectList.
-class SettingsBlock {
- public:
-  static constexpr std::size_t kActiveProfileOffset = 10;
-  static constexpr std::size_t kMacroCapacityOffset = 11;
-  static constexpr std::size_t kEffectListOffset = 12;
-
-  std::span<std::uint8_t, kSettingsBlockSize> Bytes() { return bytes_; }
-  std::span<const std::uint8_t, kSettingsBlockSize> Bytes() const { return bytes_; }
-  std::uint8_t ActiveProfile() const { return bytes_[kActiveProfileOffset]; }
-  void SetActiveProfile(std::uint8_t profile) { bytes_[kActiveProfileOffset] = profile; }
-  std::uint8_t MacroCapacity() const { return bytes_[kMacroCapacityOffset]; }
-  std::array<std::uint8_t, kEffectListSize> EffectList() const;
-
- private:
-  std::array<std::uint8_t, kSettingsBlockSize> bytes_{};
-};
-static_assert(sizeof(SettingsBlock) == 44);
 
 // Field offsets of the 42-byte record of one profile.
 namespace field {
@@ -121,7 +102,7 @@ int ReadLightingSettings(LightingState& state, device::DeviceCommands& commands,
 int ReadLightingSettingsWithUserColours(LightingState& state, device::DeviceCommands& commands,
                                         const std::u16string& wskbIni, const std::function<void()>& loadUserColourMode);
 
-// One field write at PanelProfile x 42 + fieldOffset.
+// One field write at PanelProfile x 42 + fieldOffset. A PanelProfile outside 0..2 writes nothing.
 struct FieldWrite {
   int fieldOffset = 0;
   std::vector<std::uint8_t> bytes;

@@ -67,17 +67,6 @@ ProfileCheck CheckProfileBytes(std::span<const std::uint8_t> file) {
   return ProfileCheck::Valid;
 }
 
-std::u16string_view DescribeCheck(ProfileCheck check) {
-  switch (check) {
-    case ProfileCheck::Valid: return u"well-formed";
-    case ProfileCheck::TooSmall: return u"too small";
-    case ProfileCheck::TooLarge: return u"too large";
-    case ProfileCheck::Malformed: return u"malformed header";
-    case ProfileCheck::Truncated: return u"shorter than its header says";
-  }
-  return u"";
-}
-
 int ValidateProfileFile(const std::u16string& path, store::Prompter& prompter, const LanguageTable& texts) {
   if (!platform::FileExists(path)) return kProfileInvalid;
   platform::UniqueFile in = platform::OpenFile(path, "rb");

@@ -39,7 +39,6 @@ inline constexpr int kProfileNoMemory = -3;
 // Why a file is or is not a profile file, without any message.
 enum class ProfileCheck { Valid, TooSmall, TooLarge, Malformed, Truncated };
 ProfileCheck CheckProfileBytes(std::span<const std::uint8_t> file);
-std::u16string_view DescribeCheck(ProfileCheck check);
 
 // 1 well-formed; 0 missing, too small or too large (no message) or malformed (format message
 // with the path); -2 cannot be opened; -3 memory short. A file shorter than its header's total

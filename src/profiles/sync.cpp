@@ -3,15 +3,13 @@
 
 #include <array>
 
+#include "device/settings_block.h"
 #include "platform/files.h"
 #include "store/key_map.h"
 
 namespace mv::profiles {
 
 namespace {
-constexpr std::size_t kActiveProfileByte = 10;
-constexpr std::size_t kMacroCapacityByte = 11;
-
 store::DownloadContext DownloadOf(SyncContext& c) {
   return store::DownloadContext{c.stores, c.device, c.commands, c.prompter, c.texts};
 }
@@ -24,11 +22,11 @@ int InstallDefaultStore(store::ConfigStore& working) {
 }  // namespace
 
 int SetDeviceProfile(device::DeviceCommands& commands, store::DeviceState& device, int index) {
-  if (index < 0) return 0;
-  std::array<std::uint8_t, device::kSettingsBlockSize> block{};
-  if (commands.ReadSettingsBlock(block) != device::kOk) return 0;
-  block[kActiveProfileByte] = static_cast<std::uint8_t>(index);
-  const int written = commands.WriteSettingsBlock(block);
+  if (index < 0 || index >= kProfileCount) return 0;
+  device::SettingsBlock block;
+  if (commands.ReadSettingsBlock(block.Bytes()) != device::kOk) return 0;
+  block.SetActiveProfile(static_cast<std::uint8_t>(index));
+  const int written = commands.WriteSettingsBlock(block.Bytes());
   if (written == device::kOk) {
     device.SetCachedProfile(index);
   } else {
@@ -63,9 +61,9 @@ bool ReadDefaultKeyBlockInto(device::DeviceCommands& commands, store::DeviceStat
 }
 
 bool ReadMacroCapacityInto(device::DeviceCommands& commands, store::DeviceState& device) {
-  std::array<std::uint8_t, device::kSettingsBlockSize> block{};
-  if (commands.ReadSettingsBlock(block) != device::kOk) return false;
-  device.SetMacroCapacity(block[kMacroCapacityByte]);
+  device::SettingsBlock block;
+  if (commands.ReadSettingsBlock(block.Bytes()) != device::kOk) return false;
+  device.SetMacroCapacity(block.MacroCapacity());
   return true;
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/language.h"
 #include "device/commands.h"
+#include "device/settings_block.h"
 #include "profiles/profile_file.h"
 #include "store/config_store.h"
 #include "store/device_state.h"
@@ -17,7 +18,7 @@
 
 namespace mv::profiles {
 
-inline constexpr int kProfileCount = 3;
+inline constexpr int kProfileCount = device::kProfileCount;
 
 // Everything the profile commands reach; the main window owns all of it.
 struct SyncContext {
@@ -31,7 +32,7 @@ struct SyncContext {
   std::function<void()> refreshKeyButtons;
 };
 
-// Makes a profile active on the keyboard (byte 10 of the settings block). Negative: nothing.
+// Makes a profile active on the keyboard (the settings block's active profile). Outside 0..2: nothing.
 // 1 when written (the cache then holds index), 0 when the read failed (nothing changed), or the
 // write's failure (the cache is then emptied).
 int SetDeviceProfile(device::DeviceCommands& commands, store::DeviceState& device, int index);

@@ -41,7 +41,7 @@ bool ReadArea(const Area& area, std::size_t usable, int offset, int length, std:
 }
 
 template <typename Area>
-bool WriteArea(Area& area, std::size_t usable, int offset, int length, const std::uint8_t* in) {
+bool WriteArea(Area&& area, std::size_t usable, int offset, int length, const std::uint8_t* in) {
   if (offset < 0 || length < 0 || static_cast<std::size_t>(offset + length) > usable) return false;
   std::memcpy(area.data() + offset, in, static_cast<std::size_t>(length));
   return true;
@@ -51,11 +51,11 @@ bool WriteArea(Area& area, std::size_t usable, int offset, int length, const std
 
 KeyboardAreas FactoryAreas(int macroCapacity) {
   KeyboardAreas a;
-  std::copy(kFirmwareBytes.begin(), kFirmwareBytes.end(), a.settings.begin());
-  a.settings[kActiveProfileByte] = 0;
-  a.settings[kMacroCapacityByte] = static_cast<std::uint8_t>(std::clamp(macroCapacity, 0, 255));
-  std::copy(kFactoryEffects.begin(), kFactoryEffects.end(), a.settings.begin() + kEffectListByte);
-  for (int p = 0; p < 3; ++p) {
+  std::copy(kFirmwareBytes.begin(), kFirmwareBytes.end(), a.settings.Bytes().begin());
+  a.settings.SetActiveProfile(0);
+  a.settings.SetMacroCapacity(static_cast<std::uint8_t>(std::clamp(macroCapacity, 0, 255)));
+  a.settings.SetEffectList(kFactoryEffects);
+  for (int p = 0; p < dev::kProfileCount; ++p) {
     std::copy(kFactoryLighting.begin(), kFactoryLighting.end(), a.lighting.begin() + p * dev::kLightingRecordSize);
   }
   for (auto& bank : a.keyBanks) bank = dev::kFactoryLayout;
@@ -245,8 +245,7 @@ std::uint8_t SimulatedKeyboard::Execute(const CommandReport& request, CommandRep
   if (length > static_cast<int>(dev::kPayloadSize)) return dev::kStatusFailure;
   const int bank = offset / dev::kKeyBankStride;
   const int position = offset % dev::kKeyBankStride;
-  const std::size_t macroUsable = std::min<std::size_t>(areas_.settings[kMacroCapacityByte] * 128u,
-                                                        areas_.macroArea.size());
+  const std::size_t macroUsable = std::min(areas_.settings.MacroSpace(), areas_.macroArea.size());
   bool ok = false;
   switch (request[dev::kOpcodeByte]) {
     case dev::kOpBeginSession:
@@ -254,11 +253,11 @@ std::uint8_t SimulatedKeyboard::Execute(const CommandReport& request, CommandRep
       ok = true;
       break;
     case dev::kOpReadSettingsBlock:
-      ok = ReadArea(areas_.settings, areas_.settings.size(), 0, static_cast<int>(dev::kSettingsBlockSize), out);
+      ok = ReadArea(areas_.settings.Bytes(), dev::kSettingsBlockSize, 0, static_cast<int>(dev::kSettingsBlockSize), out);
       break;
     case dev::kOpWriteSettingsBlock:
       ok = length == static_cast<int>(dev::kSettingsBlockSize) &&
-           WriteArea(areas_.settings, areas_.settings.size(), 0, length, in);
+           WriteArea(areas_.settings.Bytes(), dev::kSettingsBlockSize, 0, length, in);
       break;
     case dev::kOpReadSettingsBytes:
       // Always 56 bytes back; what lies past the three records reads as zero.
@@ -465,19 +464,13 @@ KeyboardAreas SimulatedKeyboard::Areas() const {
   return areas_;
 }
 
-void SimulatedKeyboard::SetAreas(const KeyboardAreas& areas) {
-  std::lock_guard lock(lock_);
-  areas_ = areas;
-  areas_.macroArea.resize(dev::kMaxMacroAreaSize, 0);  // keep the storage whole whatever was passed
-}
-
 void SimulatedKeyboard::ModifyAreas(const std::function<void(KeyboardAreas&)>& change) {
   std::lock_guard lock(lock_);
   change(areas_);
   areas_.macroArea.resize(dev::kMaxMacroAreaSize, 0);
 }
 
-std::array<std::uint8_t, dev::kSettingsBlockSize> SimulatedKeyboard::SettingsBlock() const {
+dev::SettingsBlock SimulatedKeyboard::SettingsBlock() const {
   std::lock_guard lock(lock_);
   return areas_.settings;
 }

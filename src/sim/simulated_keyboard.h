@@ -18,14 +18,12 @@
 #include "device/commands.h"
 #include "device/exchange.h"
 #include "device/quenlink_api.h"
+#include "device/settings_block.h"
 
 namespace mv::sim {
 
 inline constexpr std::size_t kLightingAreaSize = 3 * device::kLightingRecordSize;  // 126
 inline constexpr std::size_t kKeyColourAreaSize = 3 * device::kKeyBlockSize;       // 1071
-inline constexpr std::size_t kActiveProfileByte = 10;
-inline constexpr std::size_t kMacroCapacityByte = 11;
-inline constexpr std::size_t kEffectListByte = 12;
 inline constexpr int kDefaultMacroCapacity = 255;
 
 struct SimSettings {
@@ -36,7 +34,7 @@ struct SimSettings {
 
 // Everything the keyboard stores.
 struct KeyboardAreas {
-  std::array<std::uint8_t, device::kSettingsBlockSize> settings{};
+  device::SettingsBlock settings;
   std::array<std::uint8_t, kLightingAreaSize> lighting{};
   std::array<std::array<std::uint8_t, device::kKeyBlockSize>, device::kKeyBankCount> keyBanks{};
   std::vector<std::uint8_t> macroArea = std::vector<std::uint8_t>(device::kMaxMacroAreaSize, 0);
@@ -106,9 +104,8 @@ class SimulatedKeyboard {
 
   // --- the areas --------------------------------------------------------------------------------------
   KeyboardAreas Areas() const;
-  void SetAreas(const KeyboardAreas& areas);
   void ModifyAreas(const std::function<void(KeyboardAreas&)>& change);
-  std::array<std::uint8_t, device::kSettingsBlockSize> SettingsBlock() const;
+  device::SettingsBlock SettingsBlock() const;
   std::array<std::uint8_t, device::kKeyBlockSize> KeyBank(int bank) const;
   std::vector<std::uint8_t> MacroArea() const;  // the whole stored area (capacity x 128 bytes usable)
 

@@ -87,10 +87,8 @@ void WriteDeviceInfoBlock(MainBlock& block) {
 void ResetGKeyCodes(MainBlock& block, int profileBlock) {
   for (int g = 0; g < keys::kGKeyCount; ++g) {
     for (const bool fn : {false, true}) {
-      keys::KeyAssignment record;
-      record.aux = keys::GKeyCode(g, fn);
-      const int key = (fn ? keys::kFirstFnGKeyRecord : keys::kFirstGKeyRecord) + g;
-      block.SetRecord(MainBlock::RecordNumber(profileBlock, key), record);
+      const int key = keys::GKeyRecord(g, fn);
+      block.SetRecord(MainBlock::RecordNumber(profileBlock, key), keys::ClearedRecord(key));
     }
   }
 }

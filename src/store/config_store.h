@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "device/settings_block.h"
 #include "keys/key_assignment.h"
 #include "store/macro_record.h"
 
@@ -25,7 +26,7 @@ inline constexpr std::size_t kDeviceInfoSize = 32;
 inline constexpr std::size_t kKeyAreaOffset = 64;
 inline constexpr int kSlotCount = 2048;
 inline constexpr int kProfileBlockCount = 4;
-inline constexpr int kDeviceProfileCount = 3;
+inline constexpr int kDeviceProfileCount = device::kProfileCount;
 inline constexpr std::size_t kProfileBlockBytes = keys::kRecordsPerProfile * keys::KeyAssignment::kSize;
 
 inline constexpr std::uint16_t kProfileMagic = 0x4446;

@@ -1,14 +1,9 @@
 // The keyboard facts kept between detections.
 #include "store/device_state.h"
 
-#include <array>
+#include "device/settings_block.h"
 
 namespace mv::store {
-
-namespace {
-constexpr std::size_t kActiveProfileByte = 10;
-constexpr std::size_t kMacroUnitBytes = 128;
-}  // namespace
 
 KeyMapImage DeviceState::LayoutTemplate() const {
   std::lock_guard guard(templateLock_);
@@ -21,16 +16,18 @@ void DeviceState::SetLayoutTemplate(const KeyMapImage& image) {
 }
 
 void DeviceState::SetMacroCapacity(std::uint8_t units) {
-  macroSpace_.store(std::size_t{units} * kMacroUnitBytes);
+  macroSpace_.store(std::size_t{units} * device::kMacroUnitBytes);
   detected_.store(true);
 }
 
 int CurrentProfileIndex(DeviceState& state, device::DeviceCommands& commands) {
   if (const int cached = state.CachedProfile(); cached != -1) return cached;
-  std::array<std::uint8_t, device::kSettingsBlockSize> block{};
-  if (commands.ReadSettingsBlock(block) != device::kOk) return -1;
-  state.SetCachedProfile(block[kActiveProfileByte]);
-  return block[kActiveProfileByte];
+  device::SettingsBlock block;
+  if (commands.ReadSettingsBlock(block.Bytes()) != device::kOk) return -1;
+  const int profile = block.ActiveProfile();
+  // A byte naming no profile counts as no answer: nothing may index with it, and it is read again.
+  if (profile >= 0) state.SetCachedProfile(profile);
+  return profile;
 }
 
 }  // namespace mv::store

@@ -19,7 +19,7 @@ class DeviceState {
   // The keyboard's default key block replaces the template when it has been read.
   void SetLayoutTemplate(const KeyMapImage& image);
 
-  // From byte 11 of the settings block, in units of 128 bytes; marks the keyboard as detected.
+  // The settings block's macro capacity, in units of 128 bytes; marks the keyboard as detected.
   void SetMacroCapacity(std::uint8_t units);
   std::size_t MacroSpace() const { return macroSpace_.load(); }
   // Whether a keyboard's settings have been read since start.
@@ -38,8 +38,8 @@ class DeviceState {
   std::atomic<int> cachedProfile_{-1};
 };
 
-// The keyboard's active profile: the cached value, else byte 10 of the settings block (then
-// cached). -1 when no keyboard answered; that is not cached.
+// The keyboard's active profile: the cached value, else the settings block's active profile (then
+// cached). -1 when no keyboard answered or its byte names no profile 0..2; that is not cached.
 int CurrentProfileIndex(DeviceState& state, device::DeviceCommands& commands);
 
 }  // namespace mv::store

@@ -36,6 +36,16 @@ std::uint16_t MacroIdAtPosition(const ConfigStore& working, int position) {
   return working.macros[position].MacroId();
 }
 
+std::u16string MacroNameOf(const ConfigStore& store, std::uint16_t macroId) {
+  auto guard = store.Lock();
+  const MacroRecord* record = FirstWithId(store.macros, macroId);
+  return record ? record->Name() : std::u16string();
+}
+
+keys::MacroNameLookup MacroNameLookupOf(const ConfigStore& store) {
+  return [&store](std::uint16_t macroId) { return MacroNameOf(store, macroId); };
+}
+
 std::optional<MacroRecord> NewMacroRecord(std::u16string_view name, std::span<const std::uint16_t> idsInUse) {
   for (std::uint16_t id = 1; id <= kMaxMacros; ++id) {
     if (std::find(idsInUse.begin(), idsInUse.end(), id) != idsInUse.end()) continue;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/language.h"
+#include "keys/key_assignment.h"
 #include "keys/key_codes.h"
 #include "store/config_store.h"
 #include "store/macro_record.h"
@@ -23,6 +24,10 @@ namespace mv::store {
 int FindMacroPosition(const ConfigStore& working, std::uint32_t macroId);
 // ID of the macro at a position; 0 outside the table.
 std::uint16_t MacroIdAtPosition(const ConfigStore& working, int position);
+// Name of the first macro with that ID; empty when none has it.
+std::u16string MacroNameOf(const ConfigStore& store, std::uint16_t macroId);
+// MacroNameOf as the assignment descriptions take it; the store must outlive the lookup.
+keys::MacroNameLookup MacroNameLookupOf(const ConfigStore& store);
 
 // A zero-filled record with the name, cycles 1, isNew 1 and the lowest free ID from 1 to 100.
 // Nothing when every ID is taken or memory is short.

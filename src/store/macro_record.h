@@ -57,7 +57,6 @@ class MacroRecord {
   std::uint16_t IsNew() const { return U16(kIsNewOffset); }
   void SetIsNew(std::uint16_t v) { SetU16(kIsNewOffset, v); }
   std::uint16_t PlayMode() const { return U16(kPlayModeOffset); }
-  void SetPlayMode(std::uint16_t v) { SetU16(kPlayModeOffset, v); }
   std::uint16_t MacroId() const { return U16(kMacroIdOffset); }
   void SetMacroId(std::uint16_t v) { SetU16(kMacroIdOffset, v); }
   // The stored count; records from files may claim more than 2000.

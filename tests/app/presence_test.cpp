@@ -13,6 +13,18 @@
 namespace mv::app {
 namespace {
 
+std::string NameOf(TrayIcon icon) {
+  switch (icon) {
+    case TrayIcon::kNoKeyboard:
+      return "no keyboard";
+    case TrayIcon::kKeyboardPresent:
+      return "present";
+    case TrayIcon::kPlay:
+      return "play";
+  }
+  return "?";
+}
+
 class RecordingLink final : public PresenceLink {
  public:
   bool ReadDefaultKeyBlock() override { return Add("default block", defaultBlockOk); }
@@ -26,7 +38,7 @@ class RecordingLink final : public PresenceLink {
     if (stopOnPause) stopOnPause->store(true);
     (void)ms;
   }
-  void SetTrayIcon(int id) override { Add("icon " + std::to_string(id), true); }
+  void SetTrayIcon(TrayIcon icon) override { Add("icon " + NameOf(icon), true); }
   void OpenWindow() override { Add("open", true); }
 
   bool Add(std::string call, bool result) {
@@ -51,16 +63,16 @@ class PresenceTest : public ::testing::Test {
 
 TEST_F(PresenceTest, FirstArrivalReadsTheKeyboardAndOpensTheWindowOnce) {
   EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
-  EXPECT_EQ(link.calls, (Calls{"default block", "settings", "reload", "icon 141", "open"}));
+  EXPECT_EQ(link.calls, (Calls{"default block", "settings", "reload", "icon present", "open"}));
   EXPECT_EQ(state.lastPresence.load(), 1);
   EXPECT_TRUE(state.firstOpen.load());
 
   link.calls.clear();
   EXPECT_TRUE(PresenceUpdate(0, state, icons, link));
-  EXPECT_EQ(link.calls, (Calls{"removed", "icon 128"}));
+  EXPECT_EQ(link.calls, (Calls{"removed", "icon no keyboard"}));
   link.calls.clear();
   EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
-  EXPECT_EQ(link.calls, (Calls{"default block", "settings", "reload", "icon 141"}));  // not opened again
+  EXPECT_EQ(link.calls, (Calls{"default block", "settings", "reload", "icon present"}));  // not opened again
 }
 
 TEST_F(PresenceTest, TheSameCountDoesNothing) {
@@ -72,7 +84,7 @@ TEST_F(PresenceTest, TheSameCountDoesNothing) {
 TEST_F(PresenceTest, StartSwitchOrNoKeyboardKeepsTheWindowClosed) {
   state.firstOpen = true;  // "/Start"
   EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
-  EXPECT_EQ(link.calls.back(), "icon 141");
+  EXPECT_EQ(link.calls.back(), "icon present");
 
   PresenceState empty;
   RecordingLink other;
@@ -83,7 +95,7 @@ TEST_F(PresenceTest, StartSwitchOrNoKeyboardKeepsTheWindowClosed) {
 TEST_F(PresenceTest, AFailedLayoutReadIsToldAndTheRestStillRuns) {
   link.defaultBlockOk = false;
   EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
-  EXPECT_EQ(link.calls, (Calls{"default block", "tell layout", "settings", "reload", "icon 141", "open"}));
+  EXPECT_EQ(link.calls, (Calls{"default block", "tell layout", "settings", "reload", "icon present", "open"}));
 }
 
 TEST_F(PresenceTest, WaitsForTheWindowAndGivesUpWhenStopping) {
@@ -120,7 +132,7 @@ TEST(PresenceThreads, TwoArrivalsCloseTogetherReadTheKeyboardOnce) {
     void KeyboardRemoved() override {}
     bool WindowReady() override { return true; }
     void Pause(unsigned) override {}
-    void SetTrayIcon(int) override {}
+    void SetTrayIcon(TrayIcon) override {}
     void OpenWindow() override {}
 
    private:
@@ -135,36 +147,37 @@ TEST(PresenceThreads, TwoArrivalsCloseTogetherReadTheKeyboardOnce) {
 
 TEST(TrayIconChoice, ShowsOnlyChangesAndRemembersThePresenceIcon) {
   TrayIconChoice icons;
-  EXPECT_EQ(icons.Show(128), 128);
-  EXPECT_EQ(icons.Show(128), 0);  // already shown
-  EXPECT_EQ(icons.Select(0, 141), 141);
-  EXPECT_EQ(icons.Select(1, 0), 142);
-  EXPECT_EQ(icons.Select(0, 0), 141);  // back to the presence icon
-  EXPECT_EQ(icons.PresenceIcon(), 141);
+  EXPECT_EQ(icons.Show(TrayIcon::kNoKeyboard), TrayIcon::kNoKeyboard);
+  EXPECT_EQ(icons.Show(TrayIcon::kNoKeyboard), std::nullopt);  // already shown
+  EXPECT_EQ(icons.SelectPresence(TrayIcon::kKeyboardPresent), TrayIcon::kKeyboardPresent);
+  EXPECT_EQ(icons.SelectPlay(), TrayIcon::kPlay);
+  EXPECT_EQ(icons.SelectPresence(), TrayIcon::kKeyboardPresent);  // back to the presence icon
+  EXPECT_EQ(icons.PresenceIcon(), TrayIcon::kKeyboardPresent);
   icons.Clear();
-  EXPECT_EQ(icons.Current(), 0);
+  EXPECT_EQ(icons.Current(), std::nullopt);
+  EXPECT_EQ(icons.SelectPresence(), TrayIcon::kKeyboardPresent);  // shown again after a clear
 }
 
 TEST(TrayIconThreads, PlayThenEndLeavesThePresenceIcon) {
   TrayIconGate gate;
   TrayIconChoice icons;
-  (void)icons.Select(0, kIconKeyboardPresent);
+  (void)icons.SelectPresence(TrayIcon::kKeyboardPresent);
   std::atomic<bool> stopping{false};
-  std::vector<int> shown;
+  std::vector<TrayIcon> shown;
   WorkerThreads threads;
   std::mutex lock;
-  auto setIcon = [&](int id) {
+  auto setIcon = [&](TrayIcon icon) {
     std::lock_guard guard(lock);
-    shown.push_back(id);
+    shown.push_back(icon);
   };
   auto pause = [](unsigned ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
   threads.Start([&] { RunTrayIconThread(true, gate, icons, stopping, setIcon, pause); });
   threads.JoinAll();
   threads.Start([&] { RunTrayIconThread(false, gate, icons, stopping, setIcon, pause); });
   threads.JoinAll();
-  EXPECT_EQ(shown, (std::vector<int>{142, 141}));
+  EXPECT_EQ(shown, (std::vector<TrayIcon>{TrayIcon::kPlay, TrayIcon::kKeyboardPresent}));
   EXPECT_FALSE(gate.Busy());
-  EXPECT_EQ(icons.Current(), 141);
+  EXPECT_EQ(icons.Current(), TrayIcon::kKeyboardPresent);
 }
 
 TEST(TrayIconThreads, AWaitingThreadGivesUpWhenStopping) {
@@ -173,7 +186,7 @@ TEST(TrayIconThreads, AWaitingThreadGivesUpWhenStopping) {
   TrayIconChoice icons;
   std::atomic<bool> stopping{false};
   int changes = 0;
-  RunTrayIconThread(true, gate, icons, stopping, [&](int) { ++changes; }, [&](unsigned) { stopping = true; });
+  RunTrayIconThread(true, gate, icons, stopping, [&](TrayIcon) { ++changes; }, [&](unsigned) { stopping = true; });
   EXPECT_EQ(changes, 0);
   EXPECT_TRUE(gate.Busy());  // still the other thread's
 }

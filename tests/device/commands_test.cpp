@@ -12,6 +12,7 @@
 
 #include "device/exchange.h"
 #include "device/factory_layout.h"
+#include "device/settings_block.h"
 #include "sim/in_process.h"
 
 namespace mv::device {
@@ -178,7 +179,7 @@ TEST_F(CommandsTest, FailureStatusMapsToItsCode) {
 TEST_F(CommandsTest, FailedPieceStopsTheTransferKeepingWhatWasRead) {
   // Capacity 1 x 128: the third piece of a 200-byte read lies beyond the keyboard's macro area.
   keyboard.ModifyAreas([](sim::KeyboardAreas& a) {
-    a.settings[sim::kMacroCapacityByte] = 1;
+    a.settings.SetMacroCapacity(1);
     for (std::size_t i = 0; i < 128; ++i) a.macroArea[i] = static_cast<std::uint8_t>(i + 1);
   });
   std::vector<std::uint8_t> out(200, 0xEE);
@@ -201,12 +202,12 @@ TEST_F(CommandsTest, ReadSettingsBytesReturnsAllFiftySixWhateverTheLength) {
 }
 
 TEST_F(CommandsTest, AreasRoundTrip) {
-  std::array<std::uint8_t, kSettingsBlockSize> settings{};
-  ASSERT_EQ(commands.ReadSettingsBlock(settings), kOk);
+  SettingsBlock settings;
+  ASSERT_EQ(commands.ReadSettingsBlock(settings.Bytes()), kOk);
   EXPECT_EQ(settings, keyboard.SettingsBlock());
-  settings[10] = 2;
-  ASSERT_EQ(commands.WriteSettingsBlock(settings), kOk);
-  EXPECT_EQ(keyboard.SettingsBlock()[10], 2);
+  settings.SetActiveProfile(2);
+  ASSERT_EQ(commands.WriteSettingsBlock(settings.Bytes()), kOk);
+  EXPECT_EQ(keyboard.SettingsBlock().ActiveProfile(), 2);
 
   const auto image = Pattern(kKeyBlockSize, 3);
   std::array<std::uint8_t, kKeyBlockSize> block{};

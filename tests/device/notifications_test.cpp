@@ -20,7 +20,9 @@ using namespace std::chrono_literals;
 
 class RecordingSink final : public NotificationSink {
  public:
-  void StartTimer(int id, unsigned period) override { Add("timer " + std::to_string(id) + " " + std::to_string(period)); }
+  void StartTimer(WindowTimer timer, unsigned period) override {
+    Add(std::string(timer == WindowTimer::kLightingReread ? "timer reread " : "timer defaults ") + std::to_string(period));
+  }
   void LayerChanged(bool layerB) override { Add(layerB ? "layer B" : "layer A"); }
   void StartTrayIconThread(bool play) override { Add(play ? "icon play" : "icon presence"); }
   void StartPresenceThread(int count) override { Add("presence " + std::to_string(count)); }
@@ -62,8 +64,8 @@ TEST_F(NotificationsTest, ConsumerCodesBecomeWindowActions) {
     const char* call;
   };
   const Case cases[] = {
-      {kCodeLightingReread, "timer 1051 0"},
-      {kCodeLightingDefaults, "timer 1054 0"},
+      {kCodeLightingReread, "timer reread 0"},
+      {kCodeLightingDefaults, "timer defaults 0"},
       {kCodePlayShown, "icon play"},
       {kCodePlayEnded, "icon presence"},
   };

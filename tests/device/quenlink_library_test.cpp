@@ -10,6 +10,7 @@
 
 #include "device/commands.h"
 #include "device/exchange.h"
+#include "device/settings_block.h"
 #include "device/quenlink_loader.h"
 #include "platform/files.h"
 #include "platform/system.h"
@@ -71,9 +72,9 @@ TEST(QuenlinkLibraryTest, ReadsTheSettingsBlockThroughTheLibrary) {
   ASSERT_EQ(SubmitAsyncRead(api, kCommandUnit, kTagCtrl, &OnEvent, ctrl), 1);
 
   DeviceCommands commands(exchange);
-  std::array<std::uint8_t, kSettingsBlockSize> block{};
-  EXPECT_EQ(commands.ReadSettingsBlock(block), kOk);
-  EXPECT_EQ(block[11], 255);  // the factory macro capacity
+  SettingsBlock block;
+  EXPECT_EQ(commands.ReadSettingsBlock(block.Bytes()), kOk);
+  EXPECT_EQ(block.MacroCapacity(), 255);  // the factory macro capacity
   std::array<std::uint8_t, kKeyBlockSize> layout{};
   EXPECT_EQ(commands.ReadDefaultKeyBlock(layout), kOk);
   EXPECT_EQ(layout[8 * 3 + 2], 0x29);

@@ -83,7 +83,7 @@ TEST_F(LightingTest, DecodesThePanelProfilesRecordWithItsRules) {
 }
 
 TEST_F(LightingTest, EmptyEffectListAndFailedReads) {
-  keyboard.keyboard().ModifyAreas([](sim::KeyboardAreas& a) { std::fill(a.settings.begin() + 12, a.settings.end(), 0); });
+  keyboard.keyboard().ModifyAreas([](sim::KeyboardAreas& a) { a.settings.SetEffectList({}); });
   ASSERT_EQ(ReadLightingSettings(state, keyboard.commands(), wskb), 0);
   EXPECT_FALSE(state.userModeSupported());
   EXPECT_EQ(EffectIndexOf(state, 1), -1);
@@ -152,6 +152,19 @@ TEST_F(LightingTest, PanelActionsWriteTheirFieldsAtThePanelProfile) {
   }
   EXPECT_EQ(state.colour, 0x332211u);
   EXPECT_EQ(keyboard.keyboard().Areas().lighting[2 * 42 + 15], 2);
+}
+
+// The panel profile comes from the keyboard's settings block: a bad byte there must not send a
+// write outside the three records (where it would land in whatever follows them).
+TEST_F(LightingTest, APanelProfileOutsideTheRecordsWritesNothing) {
+  for (const int profile : {-1, 3, 255}) {
+    state.PanelProfile = profile;
+    keyboard.keyboard().ClearLog();
+    ChooseEffect(state, keyboard.commands(), 4);
+    ClickReportRate(state, keyboard.commands(), 1);
+    RestoreLightingDefaults(state, keyboard.commands(), {});
+    EXPECT_TRUE(Writes().empty()) << profile;
+  }
 }
 
 TEST_F(LightingTest, RestoringDefaultsWritesThirtyFiveBytesAtThePanelRecord) {

@@ -40,7 +40,7 @@ class SyncTest : public ::testing::Test {
 
 TEST_F(SyncTest, ArrivalReadsTheKeyboardIntoTheFileAndTheStore) {
   DetectKeyboard();
-  keyboard.keyboard().ModifyAreas([](sim::KeyboardAreas& a) { a.settings[10] = 1; });
+  keyboard.keyboard().ModifyAreas([](sim::KeyboardAreas& a) { a.settings.SetActiveProfile(1); });
   EXPECT_EQ(SyncFromKeyboard(context), 1);
   EXPECT_EQ(refreshes, 1);
   ASSERT_TRUE(stores.working.mainBlock);
@@ -69,8 +69,30 @@ TEST_F(SyncTest, SetDeviceProfileWritesByteTenAndCachesIt) {
   EXPECT_EQ(SetDeviceProfile(keyboard.commands(), device, -1), 0);
   EXPECT_EQ(keyboard.keyboard().ReceivedCount(), 0u);
   EXPECT_EQ(SetDeviceProfile(keyboard.commands(), device, 2), 1);
-  EXPECT_EQ(keyboard.keyboard().SettingsBlock()[10], 2);
+  EXPECT_EQ(keyboard.keyboard().SettingsBlock().ActiveProfile(), 2);
   EXPECT_EQ(device.CachedProfile(), 2);
+}
+
+TEST_F(SyncTest, SetDeviceProfileRefusesAnIndexThatNamesNoProfile) {
+  device.SetCachedProfile(1);
+  for (const int index : {-1, 3, 255, 256}) {
+    keyboard.keyboard().ClearLog();
+    EXPECT_EQ(SetDeviceProfile(keyboard.commands(), device, index), 0) << index;
+    EXPECT_EQ(keyboard.keyboard().ReceivedCount(), 0u) << index;
+    EXPECT_EQ(device.CachedProfile(), 1) << index;
+  }
+  EXPECT_EQ(keyboard.keyboard().SettingsBlock().ActiveProfile(), 0);
+}
+
+TEST_F(SyncTest, ABadActiveProfileByteLeavesTheDefaultBlockAndApplyWritesNoBank) {
+  DetectKeyboard();
+  keyboard.keyboard().ModifyAreas([](sim::KeyboardAreas& a) { a.settings.SetActiveProfile(7); });
+  EXPECT_EQ(SyncFromKeyboard(context), 0);
+  ASSERT_TRUE(stores.working.mainBlock);
+  EXPECT_EQ(device.CachedProfile(), -1);
+  keyboard.keyboard().ClearLog();
+  EXPECT_EQ(ApplyCurrentProfile(context), 0);
+  for (const auto& r : keyboard.keyboard().ReceivedReports()) EXPECT_NE(Opcode(r), device::kOpWriteKeyBlock);
 }
 
 TEST_F(SyncTest, AFailedSettingsReadChangesNothing) {
@@ -103,7 +125,7 @@ TEST_F(SyncTest, ProfileMenuMarksTheCurrentProfile) {
 
 TEST_F(SyncTest, ApplyWritesTheMacroAreaAndTheCurrentBank) {
   DetectKeyboard();
-  keyboard.keyboard().ModifyAreas([](sim::KeyboardAreas& a) { a.settings[10] = 2; });
+  keyboard.keyboard().ModifyAreas([](sim::KeyboardAreas& a) { a.settings.SetActiveProfile(2); });
   ASSERT_EQ(SyncFromKeyboard(context), 1);
   {
     auto guard = stores.working.Lock();

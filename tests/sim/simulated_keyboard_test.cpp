@@ -52,10 +52,10 @@ void WaitUntil(Pred done) {
 
 TEST(FactoryAreasTest, StartsAsTheFactoryKeyboard) {
   const KeyboardAreas a = FactoryAreas();
-  EXPECT_EQ(a.settings[kMacroCapacityByte], 255);
-  EXPECT_EQ(a.settings[kActiveProfileByte], 0);
+  EXPECT_EQ(a.settings.MacroCapacity(), 255);
+  EXPECT_EQ(a.settings.ActiveProfile(), 0);
   bool hasUserMode = false;
-  for (std::size_t i = kEffectListByte; i < a.settings.size(); ++i) hasUserMode |= a.settings[i] == 20;
+  for (const std::uint8_t code : a.settings.EffectList()) hasUserMode |= code == 20;
   EXPECT_TRUE(hasUserMode);
   for (const auto& bank : a.keyBanks) EXPECT_EQ(bank, device::kFactoryLayout);
   EXPECT_EQ(a.defaultKeyBlock, device::kFactoryLayout);
@@ -124,7 +124,7 @@ TEST_F(SimTest, ReplyEchoesTheRequestAndIsFramed) {
   EXPECT_EQ(reply[device::kReportIdByte], 4);
   EXPECT_EQ(reply[device::kLengthByte], 44);
   const auto block = keyboard.SettingsBlock();
-  EXPECT_TRUE(std::equal(block.begin(), block.end(), reply.begin() + device::kPayloadByte));
+  EXPECT_TRUE(std::equal(block.Bytes().begin(), block.Bytes().end(), reply.begin() + device::kPayloadByte));
 }
 
 TEST_F(SimTest, SilentInBootModeUntilReplugged) {

@@ -149,7 +149,7 @@ TEST(CurrentProfile, NoKeyboardGivesMinusOneAndCachesNothing) {
 
 TEST(CurrentProfile, ReadsByteTenOnceThenUsesTheCache) {
   sim::InProcessDevice device;
-  device.keyboard().ModifyAreas([](sim::KeyboardAreas& a) { a.settings[10] = 2; });
+  device.keyboard().ModifyAreas([](sim::KeyboardAreas& a) { a.settings.SetActiveProfile(2); });
   DeviceState state;
   EXPECT_EQ(CurrentProfileIndex(state, device.commands()), 2);
   device.keyboard().ClearLog();
@@ -158,6 +158,22 @@ TEST(CurrentProfile, ReadsByteTenOnceThenUsesTheCache) {
   state.ForgetProfile();
   EXPECT_EQ(CurrentProfileIndex(state, device.commands()), 2);
   EXPECT_EQ(device.keyboard().ReceivedCount(), 1u);
+}
+
+// The byte comes from the keyboard: one that names no profile must not reach the editors or the
+// download as an index, and is read again next time rather than kept.
+TEST(CurrentProfile, AByteNamingNoProfileCountsAsNoAnswer) {
+  struct Case {
+    std::uint8_t byte;
+    int expected;
+  } cases[] = {{0, 0}, {2, 2}, {3, -1}, {0xFF, -1}};
+  for (const Case& c : cases) {
+    sim::InProcessDevice device;
+    device.keyboard().ModifyAreas([&](sim::KeyboardAreas& a) { a.settings.SetActiveProfile(c.byte); });
+    DeviceState state;
+    EXPECT_EQ(CurrentProfileIndex(state, device.commands()), c.expected) << int{c.byte};
+    EXPECT_EQ(state.CachedProfile(), c.expected) << int{c.byte};  // -1: nothing cached
+  }
 }
 
 }  // namespace

@@ -251,7 +251,7 @@ TEST_F(DownloadTest, DropsNamesWhenOnlyTheyDoNotFitAndTells) {
 }
 
 TEST_F(DownloadTest, CurrentProfileOnlyWritesItsBank) {
-  keyboard.keyboard().ModifyAreas([](sim::KeyboardAreas& a) { a.settings[10] = 1; });
+  keyboard.keyboard().ModifyAreas([](sim::KeyboardAreas& a) { a.settings.SetActiveProfile(1); });
   stores.working.mainBlock->SetRecord(512 + 0x1E, Assignment(AssignmentType::Disabled));
   keyboard.keyboard().ClearLog();
   EXPECT_EQ(ApplyWorkingStore(context, false), 1);

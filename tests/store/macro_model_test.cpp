@@ -24,6 +24,22 @@ TEST(MacroLookup, PositionOfMissingIdIsZeroAndIdOutsideTableIsZero) {
   EXPECT_EQ(MacroIdAtPosition(working, -1), 0);
 }
 
+TEST(MacroLookup, NameOfAnIdIsTheFirstMacroWithItAndEmptyWithoutOne) {
+  ConfigStore working;
+  working.macros = {Macro(4, u"a"), Macro(7, u"b"), Macro(7, u"c")};
+  const keys::MacroNameLookup lookup = MacroNameLookupOf(working);
+  const struct {
+    std::uint16_t id;
+    std::u16string name;
+  } cases[] = {{4, u"a"}, {7, u"b"}, {9, u""}, {0, u""}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(MacroNameOf(working, c.id), c.name) << c.id;
+    EXPECT_EQ(lookup(c.id), c.name) << c.id;
+  }
+  working.macros.push_back(Macro(9, u"d"));  // the lookup reads the store as it is now
+  EXPECT_EQ(lookup(9), u"d");
+}
+
 TEST(NewMacro, TakesLowestFreeIdAndRefusesWhenAllAreTaken) {
   const std::uint16_t used[] = {1, 2, 4};
   const auto record = NewMacroRecord(u"Macro3", used);

@@ -58,11 +58,7 @@ void DumpHeader(const mv::store::MainBlock& block) {
 }
 
 void DumpKeys(const mv::store::ConfigStore& store, const mv::LanguageTable& texts) {
-  const mv::keys::MacroNameLookup macroName = [&](std::uint16_t id) -> std::u16string {
-    for (const auto& m : store.macros)
-      if (m.MacroId() == id) return m.Name();
-    return {};
-  };
+  const mv::keys::MacroNameLookup macroName = mv::store::MacroNameLookupOf(store);
   for (int block = 0; block < mv::store::kProfileBlockCount; ++block) {
     std::printf("profile block %d:\n", block);
     for (int key = 0; key <= mv::keys::kLastAssignableRecord; ++key) {

@@ -5,6 +5,7 @@
 #include "profiles/sync.h"
 #include "ui/framework/wide_text.h"
 #include "ui/main_window/window_messages.h"
+#include "ui/res/ui_numbers.h"
 
 namespace mv::ui {
 
@@ -37,7 +38,7 @@ void DeviceLink::Start(bool keepInTray) {
 }
 
 void DeviceLink::ShowInitialTrayIcon() {
-  if (const int icon = icons_.Show(app::kIconNoKeyboard)) window_.setTrayIcon(icon);
+  if (const auto icon = icons_.Show(app::TrayIcon::kNoKeyboard)) window_.setTrayIcon(*icon);
 }
 
 int DeviceLink::CurrentProfile() {
@@ -68,8 +69,8 @@ void DeviceLink::WaitForWorkers() {
 
 // --- device::NotificationSink: never waits -------------------------------------------------------------
 
-void DeviceLink::StartTimer(int timerId, unsigned periodMs) {
-  ::PostMessageW(window_.window, kMsgStartTimer, static_cast<WPARAM>(timerId), static_cast<LPARAM>(periodMs));
+void DeviceLink::StartTimer(device::WindowTimer timer, unsigned periodMs) {
+  ::PostMessageW(window_.window, kMsgStartTimer, static_cast<WPARAM>(TimerId(timer)), static_cast<LPARAM>(periodMs));
 }
 
 void DeviceLink::LayerChanged(bool /*layerB*/) {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/language.h"
@@ -26,7 +27,7 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
  public:
   struct WindowLink {
     HWND window = nullptr;                   // receives the private messages of window_messages.h
-    std::function<void(int)> setTrayIcon;    // shows an icon resource; callable from any thread
+    std::function<void(app::TrayIcon)> setTrayIcon;  // callable from any thread
   };
 
   DeviceLink(const LanguageTable& texts, WindowLink window);
@@ -55,12 +56,12 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
   bool layerB() const { return notifications_ && notifications_->LayerB(); }
   int lastPresence() const { return presence_.lastPresence.load(); }
   bool firstOpen() const { return presence_.firstOpen.load(); }
-  int trayIcon() const { return icons_.Current(); }
+  std::optional<app::TrayIcon> trayIcon() const { return icons_.Current(); }
   bool workersFinished() const { return workers_.AllFinished(); }
 
  private:
   // device::NotificationSink (library thread): never waits.
-  void StartTimer(int timerId, unsigned periodMs) override;
+  void StartTimer(device::WindowTimer timer, unsigned periodMs) override;
   void LayerChanged(bool layerB) override;
   void StartTrayIconThread(bool play) override;
   void StartPresenceThread(int deviceCount) override;
@@ -73,7 +74,7 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
   void KeyboardRemoved() override;
   bool WindowReady() override { return windowReady_.load(); }
   void Pause(unsigned ms) override { ::Sleep(ms); }
-  void SetTrayIcon(int id) override { window_.setTrayIcon(id); }
+  void SetTrayIcon(app::TrayIcon icon) override { window_.setTrayIcon(icon); }
   void OpenWindow() override;
 
   void WaitForWorkers();

@@ -3,6 +3,7 @@
 
 #include "app/layout.h"
 #include "platform/app_settings.h"
+#include "store/macro_model.h"
 #include "ui/framework/wide_text.h"
 #include "ui/main_window/key_editor_placeholder.h"
 #include "ui/res/resource.h"
@@ -71,12 +72,7 @@ keys::KeyAssignment KeyboardPanel::RecordOf(int profile, int record) const {
 }
 
 keys::AssignmentText KeyboardPanel::Describe(int controlId, const keys::KeyAssignment& record) const {
-  const store::ConfigStore& working = context_.stores.working;
-  const keys::MacroNameLookup macroName = [&working](std::uint16_t id) -> std::u16string {
-    for (const auto& m : working.macros)
-      if (m.MacroId() == id) return m.Name();
-    return {};
-  };
+  const keys::MacroNameLookup macroName = store::MacroNameLookupOf(context_.stores.working);
   if (const int g = GKeyOfControl(controlId); g >= 0)
     return keys::DescribeGKeyAssignment(g, record, context_.texts, macroName);
   const int p = PanelPositionOfControl(controlId);
@@ -136,11 +132,7 @@ void KeyboardPanel::ClearPanelAssignments() {
     const bool fn = context_.fnLayer();
     for (int g = 0; g < keys::kGKeyCount; ++g) {
       const int record = GKeyRecord(g, fn);
-      if (profile >= 0) {
-        keys::KeyAssignment cleared;
-        cleared.aux = keys::GKeyCodeOfRecord(record);  // a G key keeps its code
-        (void)context_.stores.working.SetRecordFor(profile, record, cleared);
-      }
+      if (profile >= 0) (void)context_.stores.working.SetRecordFor(profile, record, keys::ClearedRecord(record));
       CPngButton& button = gKeyButtons_[static_cast<std::size_t>(g)];
       ShowRecord(button, {}, true);
     }

@@ -12,6 +12,7 @@
 #include "platform/system.h"
 #include "ui/framework/wide_text.h"
 #include "ui/res/resource.h"
+#include "ui/res/ui_numbers.h"
 #include "ui/skin/placement.h"
 
 namespace mv::ui {
@@ -98,7 +99,6 @@ constexpr PanelControl kPanelControls[] = {
 
 constexpr COLORREF kLabelTextColour = RGB(0xE4, 0xE4, 0xE4);
 constexpr int kColourEdits[] = {IDC_m_edit_rgbr, IDC_m_edit_rgbg, IDC_m_edit_rgbb};
-constexpr UINT_PTR kTimerLightingStep = 1052;
 constexpr UINT kFirstStepMs = 100;
 constexpr UINT kStepMs = 50;
 constexpr int kSliderPositions = 5;
@@ -233,8 +233,9 @@ void LightingPanel::Start() { ::SetTimer(window_, kTimerLightingStep, kFirstStep
 void LightingPanel::Stop() {
   stopped_ = true;
   if (!window_) return;
-  for (UINT_PTR timer : {kTimerLightingStep, UINT_PTR{device::kTimerLightingReread}, UINT_PTR{device::kTimerLightingDefaults}})
-    ::KillTimer(window_, timer);
+  ::KillTimer(window_, kTimerLightingStep);
+  for (const auto timer : {device::WindowTimer::kLightingReread, device::WindowTimer::kLightingDefaults})
+    ::KillTimer(window_, TimerId(timer));
 }
 
 void LightingPanel::OnTimer(UINT_PTR timer) {
@@ -249,9 +250,7 @@ void LightingPanel::OnTimer(UINT_PTR timer) {
 bool LightingPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
   switch (message) {
     case WM_TIMER:
-      if (wParam != kTimerLightingStep && wParam != device::kTimerLightingReread &&
-          wParam != device::kTimerLightingDefaults)
-        return false;
+      if (wParam != kTimerLightingStep && !WindowTimerOf(wParam)) return false;
       OnTimer(wParam);
       result = TRUE;
       return true;

@@ -9,6 +9,7 @@
 #include "ui/app/instance.h"
 #include "ui/framework/wide_text.h"
 #include "ui/res/resource.h"
+#include "ui/res/ui_numbers.h"
 #include "ui/skin/placement.h"
 #include "ui/skin/skin_picture.h"
 
@@ -127,7 +128,7 @@ BOOL CMorvaneDlg::OnInitDialog() {
 
 void CMorvaneDlg::StartDeviceLink() {
   device_ = std::make_unique<DeviceLink>(setup_.texts,
-                                         DeviceLink::WindowLink{hwnd(), [this](int id) { tray_.ShowIcon(id); }});
+                                         DeviceLink::WindowLink{hwnd(), [this](app::TrayIcon icon) { tray_.ShowIcon(icon); }});
   if (!device_->Bind(setup_.libraryName)) EndProgram();
   device_->Start(keepInTray_);
 }
@@ -469,6 +470,11 @@ void CMorvaneDlg::ShowMainMenu() {
 }
 
 // --- the keyboard's arrival and removal ----------------------------------------------------------------
+
+int CMorvaneDlg::trayIcon() const {
+  const auto icon = device_ ? device_->trayIcon() : std::nullopt;
+  return icon ? TrayIconResource(*icon) : 0;
+}
 
 int CMorvaneDlg::CurrentProfile() { return device_ ? device_->CurrentProfile() : -1; }
 

@@ -59,7 +59,8 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   void SetModified(bool modified);
   bool modified() const { return modified_.load(); }
   bool ready() const { return ready_.load(); }
-  int trayIcon() const { return device_ ? device_->trayIcon() : 0; }
+  // The icon resource the tray shows, 0 for none.
+  int trayIcon() const;
   bool trayCreated() const { return tray_.icon().created(); }
   int lastPresence() const { return device_ ? device_->lastPresence() : 0; }
   bool firstOpen() const { return device_ && device_->firstOpen(); }

@@ -3,12 +3,15 @@
 
 #include "ui/main_window/window_messages.h"
 #include "ui/res/resource.h"
+#include "ui/res/ui_numbers.h"
 
 namespace mv::ui {
 
 bool TrayPanel::Create(HWND window, const std::u16string& tooltip, HICON icon) {
   return icon_.Create(window, kTrayCallback, tooltip, icon, kTrayIconId);
 }
+
+void TrayPanel::ShowIcon(app::TrayIcon icon) { (void)icon_.SetIconResource(TrayIconResource(icon)); }
 
 bool TrayPanel::OnCommand(int id, int /*code*/, HWND /*control*/) {
   switch (id) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/presence.h"
 #include "ui/framework/panel.h"
 #include "ui/tray/tray_icon.h"
 
@@ -24,8 +25,8 @@ class TrayPanel : public Panel {
   // Adds the icon for the window; false when the shell refused.
   bool Create(HWND window, const std::u16string& tooltip, HICON icon);
   void SetMenuTexts(CTrayIcon::MenuTexts texts) { icon_.SetMenuTexts(std::move(texts)); }
-  // Shows an icon resource. Callable from any thread.
-  void ShowIcon(int resourceId) { (void)icon_.SetIconResource(resourceId); }
+  // Callable from any thread.
+  void ShowIcon(app::TrayIcon icon);
   void Remove() { icon_.Remove(); }
 
   CTrayIcon& icon() { return icon_; }

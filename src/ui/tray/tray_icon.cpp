@@ -97,7 +97,10 @@ bool CTrayIcon::OnHookedMessage(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 void CTrayIcon::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage) {
-  if (iconId != kTrayMenuId) return;
+  {
+    std::lock_guard lock(lock_);
+    if (iconId != data_.uID) return;  // another icon of the same owner
+  }
   const UINT mouse = LOWORD(mouseMessage);
   if (mouse == WM_RBUTTONUP) {
     ShowMenu();

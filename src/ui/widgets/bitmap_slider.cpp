@@ -3,15 +3,15 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
-
+#include "app/slider_steps.h"
 #include "ui/framework/device_context.h"
 
 namespace mv::ui {
 
 void BitmapSlider::SetRange(int minimum, int maximum) {
-  minimum_ = std::min(minimum, maximum);
-  maximum_ = std::max(minimum, maximum);
+  const app::SliderRange range = app::SliderRange::Between(minimum, maximum);
+  minimum_ = range.minimum;
+  maximum_ = range.maximum;
   SetPosition(position_);
 }
 
@@ -26,17 +26,14 @@ void BitmapSlider::SetPicture(HBITMAP picture) {
 }
 
 void BitmapSlider::SetPosition(int position) {
-  position_ = std::clamp(position, minimum_, maximum_);
+  position_ = app::SliderRange{minimum_, maximum_}.Clamp(position);
   const std::size_t index = static_cast<std::size_t>(position_ - minimum_);
   if (index < pictures_.size() && pictures_[index]) picture_ = pictures_[index];
   if (hwnd()) ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 int BitmapSlider::PositionAt(int x, int width) const {
-  if (width <= 1 || maximum_ == minimum_) return minimum_;
-  const int steps = maximum_ - minimum_;
-  const int clampedX = std::clamp(x, 0, width - 1);
-  return minimum_ + (clampedX * steps + (width - 1) / 2) / (width - 1);
+  return app::SliderRange{minimum_, maximum_}.PositionAt(x, width);
 }
 
 void BitmapSlider::Paint(HDC dc) const {
