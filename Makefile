@@ -30,6 +30,7 @@ fuzzers: setup
 	cmake --build $(FUZZ) -j $(JOBS) --target fuzzers
 
 test: native win64 fuzzers
+	/usr/bin/python3 tools/skin/generate.py --verify
 	scripts/run-tests native $(NATIVE)
 	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/run-tests win64 $(WIN64)
 	scripts/run-fuzzers $(FUZZ) $(FUZZ_SECONDS)

@@ -1,5 +1,6 @@
 // Skinned windows under Wine: window shape from the mask, region batching, placement from layout
-// entries, the image button's looks, frame level and click handling.
+// entries, the image button's looks, frame level and click handling, skin pictures decoded once
+// and shared, and a window placed from its description.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -10,11 +11,15 @@
 #include "platform/ini.h"
 #include "skin_fixture.h"
 #include "ui/framework/gdi_handle.h"
+#include "ui/framework/gdiplus_session.h"
 #include "ui/res/resource.h"
 #include "ui/skin/base_dialog.h"
 #include "ui/skin/make_region.h"
 #include "ui/skin/placement.h"
 #include "ui/skin/png_button.h"
+#include "ui/skin/skin_picture.h"
+#include "ui/skin/skin_pictures.h"
+#include "ui/skin/window_spec.h"
 
 namespace mv::ui {
 namespace {
@@ -267,6 +272,148 @@ TEST_F(ImageButtonTest, MarksStartAtZeroAndIgnoreProfilesOutOfRange) {
   button_.SetMark(-1, 9);
   EXPECT_EQ(button_.Mark(2), 7);
   EXPECT_EQ(button_.Mark(3), 0);
+}
+
+// A skinned dialog and full-window pictures "<colour>.bmp" of one solid colour each, loaded
+// through the shared picture cache.
+class SkinDescriptionTest : public SkinWindowTest {
+ protected:
+  static constexpr COLORREF kNormal = RGB(10, 20, 30);
+  static constexpr COLORREF kHover = RGB(200, 0, 0);
+  static constexpr COLORREF kPressed = RGB(0, 200, 0);
+  static constexpr COLORREF kDisabled = RGB(0, 0, 200);
+  static constexpr COLORREF kSecond = RGB(200, 200, 0);
+
+  void SetUp() override {
+    ASSERT_TRUE(gdiplus_.ok());
+    WriteDiscSkin();
+    for (const auto& [name, colour] : {std::pair{u"normal.bmp", kNormal}, std::pair{u"hover.bmp", kHover},
+                                       std::pair{u"pressed.bmp", kPressed}, std::pair{u"disabled.bmp", kDisabled},
+                                       std::pair{u"second.bmp", kSecond}}) {
+      const COLORREF c = colour;
+      ASSERT_TRUE(test::WriteBmp(scratch_.File(name), 100, 100, [c](int, int) { return c; }));
+    }
+    dialog_ = std::make_unique<CountingDialog>(IDD_UPDATE, nullptr, layout(), scratch_.path());
+    ASSERT_NE(dialog_->Create(), nullptr);
+  }
+
+  void SetEntry(const std::u16string& key, const std::u16string& value) {
+    ASSERT_TRUE(platform::WriteIniString(layout(), u"BUTTONINFO", key, value));
+  }
+
+  static COLORREF DrawnColour(CPngButton& button) {
+    OffscreenPicture canvas;
+    EXPECT_TRUE(canvas.CreateDib32(20, 20));
+    button.Draw(canvas.dc(), RECT{0, 0, 20, 20});
+    return ::GetPixel(canvas.dc(), 10, 10);
+  }
+
+  RECT Placed(int id) const {
+    RECT r{};
+    ::GetWindowRect(dialog_->Item(id), &r);
+    ::MapWindowPoints(HWND_DESKTOP, dialog_->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+
+  GdiplusSession gdiplus_;
+  std::unique_ptr<CountingDialog> dialog_;
+  SkinPictures pictures_{scratch_.path()};
+};
+
+TEST_F(SkinDescriptionTest, EachPictureIsDecodedOnceAndSharedByEveryLook) {
+  const HWND window = dialog_->hwnd();
+  LookSet first;
+  first.Load({u"normal.bmp", u"hover.bmp", u"pressed.bmp", u"normal.bmp", u"pressed.bmp"}, pictures_, window);
+  LookSet second;
+  second.Load({u"normal.bmp", u"hover.bmp", u"pressed.bmp", u"disabled.bmp", u"pressed.bmp"}, pictures_, window);
+  EXPECT_EQ(pictures_.decodes(), 4);
+  const SkinLooks a = first.Looks();
+  const SkinLooks b = second.Looks();
+  EXPECT_EQ(a.normal, b.normal);
+  EXPECT_EQ(a.normal, a.disabled);
+  EXPECT_EQ(a.pressed, a.alternate);
+  EXPECT_NE(b.normal, b.disabled);
+  const SIZE extent = SkinPictureExtent(window);
+  EXPECT_EQ(a.normal->width(), extent.cx);
+  EXPECT_EQ(a.normal->height(), extent.cy);
+  EXPECT_EQ(::GetPixel(a.hover->dc(), 50, 50), kHover);
+}
+
+TEST_F(SkinDescriptionTest, LargerWindowRedrawsThePictureInPlaceAndItOutlivesTheCache) {
+  LookSet looks;
+  looks.Load({u"normal.bmp", u"normal.bmp", u"normal.bmp", u"normal.bmp", u"normal.bmp"}, pictures_, dialog_->hwnd());
+  const OffscreenPicture* handedOut = looks.Looks().normal;
+  ::SetWindowPos(dialog_->hwnd(), nullptr, 0, 0, 300, 250, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE larger = SkinPictureExtent(dialog_->hwnd());
+  EXPECT_EQ(pictures_.Get(u"normal.bmp", dialog_->hwnd()).get(), handedOut);
+  EXPECT_EQ(pictures_.decodes(), 2);
+  EXPECT_EQ(handedOut->width(), larger.cx);
+  EXPECT_EQ(handedOut->height(), larger.cy);
+  pictures_.Clear();
+  EXPECT_TRUE(handedOut->valid());  // the look set still holds it
+  EXPECT_EQ(::GetPixel(handedOut->dc(), 50, 50), kNormal);
+}
+
+TEST_F(SkinDescriptionTest, SingleBitmapsAreLoadedOnceAndMissingOnesAreNull) {
+  HBITMAP bitmap = pictures_.Bitmap(u"hover.bmp");
+  ASSERT_NE(bitmap, nullptr);
+  EXPECT_EQ(pictures_.Bitmap(u"hover.bmp"), bitmap);
+  EXPECT_EQ(pictures_.Bitmap(u"nothing.bmp"), nullptr);
+}
+
+TEST_F(SkinDescriptionTest, DescriptionPlacesEveryKindWithItsLooks) {
+  static constexpr Placement kTable[] = {
+      {IDC_CONTROL_UPButton, u"UP", PlacementKind::kButton},
+      {IDC_CONTROL_CUPButton, u"CUP", PlacementKind::kSecondButton},
+      {IDC_CONTROL_UPStatic, u"STATIC", PlacementKind::kControl},
+      {IDC_CONTROL_OPENButton, u"NO_ENTRY", PlacementKind::kButton},
+      {IDC_CONTROL_BACKUPButton, u"BACKUP", PlacementKind::kButton},
+      {IDC_KEY_001, u"NOT_IN_THIS_TEMPLATE", PlacementKind::kButton},
+  };
+  const WindowSpec spec{"test", IDD_UPDATE, &app::ProgramPaths::updateLayoutFile, kTable,
+                        {u"normal.bmp", u"hover.bmp", u"pressed.bmp", u"disabled.bmp", u"pressed.bmp"},
+                        {u"second.bmp", u"second.bmp", u"second.bmp", u"second.bmp", u"second.bmp"}};
+  SetEntry(u"UP", u"10,12,30,20");
+  SetEntry(u"CUP", u"10,40,30,20");
+  SetEntry(u"STATIC", u"50,12,40,30");
+  SetEntry(u"BACKUP", u"50,50,20,20");
+  CPngButton windowsOwn;  // a button the window keeps, as the main window's panels do
+  SkinnedControls controls;
+  controls.Place(dialog_->hwnd(), spec, layout(), pictures_,
+                 [&](int id) { return id == IDC_CONTROL_BACKUPButton ? &windowsOwn : nullptr; });
+
+  struct Expected {
+    int id;
+    RECT rect;
+    bool enabled;
+    COLORREF look;  // drawn in the normal state; 0: a plain control
+  };
+  const Expected cases[] = {
+      {IDC_CONTROL_UPButton, {10, 12, 40, 32}, true, kNormal},
+      {IDC_CONTROL_CUPButton, {10, 40, 40, 60}, true, kSecond},
+      {IDC_CONTROL_UPStatic, {50, 12, 90, 42}, true, 0},
+      {IDC_CONTROL_OPENButton, {1, 1, 2, 2}, false, kDisabled},
+      {IDC_CONTROL_BACKUPButton, {50, 50, 70, 70}, true, kNormal},
+  };
+  for (const Expected& c : cases) {
+    SCOPED_TRACE(c.id);
+    const RECT r = Placed(c.id);
+    EXPECT_EQ(r.left, c.rect.left);
+    EXPECT_EQ(r.top, c.rect.top);
+    EXPECT_EQ(r.right, c.rect.right);
+    EXPECT_EQ(r.bottom, c.rect.bottom);
+    EXPECT_EQ(::IsWindowEnabled(dialog_->Item(c.id)) != FALSE, c.enabled);
+    CPngButton* button = controls.Button(c.id);
+    if (c.look == 0) {
+      EXPECT_EQ(button, nullptr);
+      continue;
+    }
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(DrawnColour(*button), c.look);
+  }
+  EXPECT_EQ(controls.Button(IDC_CONTROL_BACKUPButton), &windowsOwn);
+  EXPECT_EQ(controls.Button(IDC_KEY_001), nullptr);
+  EXPECT_EQ(pictures_.decodes(), 5);
 }
 
 }  // namespace

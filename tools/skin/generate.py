@@ -2,8 +2,9 @@
 """Generates the whole skin folder, the program icons and checks the result.
 
 Run with Debian's python3 and python3-pil:  /usr/bin/python3 tools/skin/generate.py
-Output is byte-for-byte the same on every run; --verify also builds everything twice to prove it
-and runs the tests of the check (test_check.py).
+Output is byte-for-byte the same on every run. --verify writes nothing: it fails when regenerating
+would change the committed files (run `make skins` then), checks the committed skin folder against
+manifest.def and runs the tests of the check (test_check.py).
 """
 
 import os
@@ -82,6 +83,29 @@ def build_all():
     return out
 
 
+def _leftovers(out):
+    """Skin folder files the generator does not make: leftovers of an older layout."""
+    skins = os.path.join(ROOT, "Skins")
+    wanted = {os.path.basename(r) for r in out if r.startswith("Skins/")}
+    return [name for name in sorted(os.listdir(skins))
+            if name not in wanted and os.path.isfile(os.path.join(skins, name))]
+
+
+def stale(out):
+    """What writing out would change, as messages; empty when the committed files are current."""
+    found = []
+    for rel, data in sorted(out.items()):
+        path = os.path.join(ROOT, rel)
+        if not os.path.isfile(path):
+            found.append("%s is missing" % rel)
+            continue
+        with open(path, "rb") as f:
+            if f.read() != data:
+                found.append("%s differs from what the generator makes" % rel)
+    found += ["Skins/%s is not made by the generator" % name for name in _leftovers(out)]
+    return found
+
+
 def write(out):
     changed = 0
     for rel, data in sorted(out.items()):
@@ -94,23 +118,20 @@ def write(out):
         with open(path, "wb") as f:
             f.write(data)
         changed += 1
-    # The skin folder holds generated files only: anything else is a leftover of an older layout.
-    skins = os.path.join(ROOT, "Skins")
-    wanted = {os.path.basename(r) for r in out if r.startswith("Skins/")}
-    for name in sorted(os.listdir(skins)):
-        if name not in wanted and os.path.isfile(os.path.join(skins, name)):
-            os.remove(os.path.join(skins, name))
-            changed += 1
+    # The skin folder holds generated files only.
+    for name in _leftovers(out):
+        os.remove(os.path.join(ROOT, "Skins", name))
+        changed += 1
     return changed
 
 
 def main(argv):
+    verify = "--verify" in argv
     out = build_all()
-    if "--verify" in argv and build_all() != out:
-        raise SystemExit("generator output differs between two runs")
-    changed = write(out)
+    problems = stale(out) if verify else []
+    changed = 0 if verify else write(out)
     with open(os.path.join(ROOT, "src", "app", "language_texts.h"), encoding="utf-8") as f:
-        problems = language.problems(f.read())
+        problems += language.problems(f.read())
     problems += check.check_skins(os.path.join(ROOT, "Skins"), lighting.BITMAP_CONTROLS)
     if len(usercolours.POSITION_CONTROLS) != 105:
         problems.append("user colour template must cover 104 keys and Fn")
@@ -120,7 +141,7 @@ def main(argv):
     for p in problems:
         print("skin check: " + p, file=sys.stderr)
     print("skins: %d files, %d written or removed, %d problems" % (len(out), changed, len(problems)))
-    if "--verify" in argv and not problems:
+    if verify and not problems:
         # Also prove that the check itself catches broken skin folders.
         import unittest
         suite = unittest.defaultTestLoader.loadTestsFromName("test_check")

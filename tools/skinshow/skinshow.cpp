@@ -19,6 +19,8 @@
 #include "ui/framework/dialog.h"
 #include "ui/framework/gdiplus_session.h"
 #include "ui/framework/wide_text.h"
+#include "ui/res/resource.h"
+#include "ui/skin/window_specs.h"
 
 namespace mv::tools {
 namespace {
@@ -60,29 +62,21 @@ constexpr struct {
 
 int Run(const std::string& name, UINT seconds) {
   const app::ProgramPaths paths = app::BuildProgramPaths(platform::ExecutablePath());
-  const WindowSpec specs[] = {
-      {"main", IDD_MORVANE_DIALOG, paths.mainLayoutFile, kMainPlacements,
-       {u"main_normal.jpg", u"main_over.jpg", u"main_down.jpg", u"main_disable.jpg", u"main_down.jpg"}},
-      {"composite", IDD_COMPOSITE, paths.compositeLayoutFile, kCompositePlacements,
-       {u"key_normal.jpg", u"key_over.jpg", u"key_down.jpg", u"key_normal.jpg", u"key_down.jpg"}},
-      {"profile", IDD_PROFILE, paths.profileLayoutFile, kProfilePlacements,
-       {u"Profile_normal.jpg", u"Profile_over.jpg", u"Profile_down.jpg", u"Profile_down.jpg", u"Profile_down.jpg"}},
-      {"update", IDD_UPDATE, paths.updateLayoutFile, kUpdatePlacements,
-       {u"update_normal.jpg", u"update_over.jpg", u"update_over.jpg", u"update_over.jpg", u"update_over.jpg"}},
-  };
+  const WindowSpec* specs[] = {&ui::kMainWindowSpec, &ui::kCompositeEditorSpec, &ui::kProfileManagerSpec,
+                                &ui::kUpdateDialogSpec};
   if (name == "about") {
     AboutDialog about(paths, seconds);
     return about.RunModal(nullptr) == -1 ? 1 : 0;
   }
   for (const auto& editor : kEditorPages) {
     if (name != editor.name) continue;
-    WindowSpec spec = specs[1];
+    WindowSpec spec = *specs[1];
     spec.name = editor.name;
     return RunCompositeEditor(spec, paths, seconds, editor.page);
   }
-  if (name == "profile") return RunProfileManager(specs[2], paths, seconds);
-  if (name == "update") return RunUpdateDialog(specs[3], paths, seconds);
-  if (name == "main") return RunMainWindow(specs[0], paths, seconds);
+  if (name == "profile") return RunProfileManager(*specs[2], paths, seconds);
+  if (name == "update") return RunUpdateDialog(*specs[3], paths, seconds);
+  if (name == "main") return RunMainWindow(*specs[0], paths, seconds);
   return 2;
 }
 

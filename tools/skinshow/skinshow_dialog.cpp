@@ -4,11 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/layout.h"
 #include "ui/framework/device_context.h"
 #include "ui/framework/wide_text.h"
-#include "ui/skin/placement.h"
-#include "ui/skin/skin_picture.h"
 
 namespace mv::tools {
 
@@ -25,26 +22,19 @@ void ShowAtOriginAndReport(HWND window, const char* name, UINT seconds) {
   ::SetTimer(window, kCloseTimer, seconds * 1000, nullptr);
 }
 
-void LoadLookSet(LookSet& set, const std::array<const char16_t*, 5>& files, HWND window) {
-  for (std::size_t i = 0; i < files.size(); ++i)
-    ui::LoadAndDrawSkinPicture(set.pictures[i], std::u16string(u"Skins\\") + files[i], window);
-}
-
 ShowDialog::ShowDialog(const WindowSpec& spec, const app::ProgramPaths& paths, UINT seconds)
-    : CBaseDialog(spec.templateId, nullptr, spec.layout, paths.skinsFolder),
+    : CBaseDialog(spec.templateId, nullptr, ui::LayoutFileOf(spec, paths), paths.skinsFolder),
       spec_(spec),
       paths_(paths),
       seconds_(seconds),
-      section_(ChosenSection(paths.languageFile)) {
+      section_(ChosenSection(paths.languageFile)),
+      pictures_(paths.skinsFolder) {
   texts_.LoadLanguageTexts(paths.languageFile);
 }
 
 BOOL ShowDialog::OnInitDialog() {
   CBaseDialog::OnInitDialog();
-  LoadLookSet(pictures_, spec_.buttonPictures, hwnd());
-  LoadSecondPictures();
-  if (spec_.templateId == IDD_MORVANE_DIALOG) ui::LoadAndDrawSkinPicture(arrow_, u"Skins\\Arrow.jpg", hwnd());
-  PlaceAll();
+  controls_.Place(hwnd(), spec_, layoutFile(), pictures_);
   Fill();
   ShowAtOriginAndReport(hwnd(), spec_.name, seconds_);
   return FALSE;
@@ -72,12 +62,6 @@ std::u16string ShowDialog::LanguageValue(std::u16string_view key) const {
   return ReadLanguageValue(paths_.languageFile, section_, key);
 }
 
-ui::CPngButton* ShowDialog::Button(int id) const {
-  for (const auto& button : buttons_)
-    if (button->id() == id) return button.get();
-  return nullptr;
-}
-
 void ShowDialog::SetText(int id, const std::u16string& text) const {
   ::SetDlgItemTextW(hwnd(), id, ui::Wide(text));
 }
@@ -90,29 +74,6 @@ HFONT ShowDialog::MakeFont(const wchar_t* face, int tenthsOfPoint) {
                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                                     DEFAULT_PITCH | FF_DONTCARE, face));
   return fonts_.back().get();
-}
-
-void ShowDialog::PlaceAll() {
-  const ui::SkinLooks looks = pictures_.Looks();
-  const ui::SkinLooks* second = SecondLooks();
-  for (const Placement& p : spec_.placements) {
-    HWND control = Item(p.id);
-    if (!control) continue;
-    if (p.kind == 'C') {
-      ui::PlaceControl(control, layoutFile(), app::kLayoutSection, p.key);
-      continue;
-    }
-    auto button = std::make_unique<ui::CPngButton>();
-    button->Attach(control);
-    if (p.kind == 'A') {
-      const std::u16string imageKey = std::u16string(p.key) + u"_PIC";
-      ui::PlaceImageControl(*button, layoutFile(), app::kLayoutSection, p.key, app::kLayoutSection, imageKey, arrow_);
-    } else {
-      ui::PlaceImageButton(*button, layoutFile(), app::kLayoutSection, p.key,
-                           p.kind == 'M' && second ? *second : looks);
-    }
-    buttons_.push_back(std::move(button));
-  }
 }
 
 }  // namespace mv::tools

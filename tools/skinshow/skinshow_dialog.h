@@ -6,45 +6,26 @@
 
 #include <windows.h>
 
-#include <array>
-#include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "app/language.h"
 #include "app/paths.h"
-#include "skinshow_placements.h"
 #include "ui/framework/gdi_handle.h"
 #include "ui/skin/base_dialog.h"
 #include "ui/skin/png_button.h"
 #include "ui/skin/skin_colours.h"
+#include "ui/skin/skin_pictures.h"
+#include "ui/skin/window_spec.h"
 
 namespace mv::tools {
 
 inline constexpr UINT_PTR kCloseTimer = 1;
 
-struct WindowSpec {
-  const char* name;
-  int templateId;
-  std::u16string layout;
-  std::span<const Placement> placements;
-  std::array<const char16_t*, 5> buttonPictures;  // normal, hover, pressed, disabled, alternate
-};
+using ui::WindowSpec;
 
 // The window's size goes to "skinshow-<name>.txt" once it is shown; the timer closes it.
 void ShowAtOriginAndReport(HWND window, const char* name, UINT seconds);
-
-// Full-window pictures of one look set: normal, hover, pressed, disabled, alternate.
-struct LookSet {
-  std::array<ui::OffscreenPicture, 5> pictures;
-  ui::SkinLooks Looks() const {
-    return {&pictures[0], &pictures[1], &pictures[2], &pictures[3], &pictures[4]};
-  }
-};
-
-// Loads the pictures "Skins\<file>" in look order.
-void LoadLookSet(LookSet& set, const std::array<const char16_t*, 5>& files, HWND window);
 
 class ShowDialog : public ui::CBaseDialog {
  public:
@@ -56,17 +37,16 @@ class ShowDialog : public ui::CBaseDialog {
 
   // Runs after the controls are placed and before the window is shown.
   virtual void Fill() {}
-  // Looks of the buttons of kind 'M' (the window's own looks unless a window has a second set).
-  virtual const ui::SkinLooks* SecondLooks() const { return nullptr; }
-  virtual void LoadSecondPictures() {}
 
   const app::ProgramPaths& paths() const { return paths_; }
-  ui::SkinLooks WindowLooks() const { return pictures_.Looks(); }
+  ui::SkinPictures& pictures() { return pictures_; }
+  ui::SkinLooks WindowLooks() const { return controls_.looks().Looks(); }
+  ui::SkinLooks SecondLooks() const { return controls_.secondLooks().Looks(); }
   const LanguageTable& texts() const { return texts_; }
   // The window's own text read from the chosen section of the language file.
   std::u16string LanguageValue(std::u16string_view key) const;
   // The button attached to the control, or null.
-  ui::CPngButton* Button(int id) const;
+  ui::CPngButton* Button(int id) const { return controls_.Button(id); }
   void SetText(int id, const std::u16string& text) const;
   // A font of face at a point size (tenths of a point) for this screen; the window keeps it.
   HFONT MakeFont(const wchar_t* face, int tenthsOfPoint);
@@ -74,15 +54,12 @@ class ShowDialog : public ui::CBaseDialog {
   const WindowSpec& spec_;
 
  private:
-  void PlaceAll();
-
   const app::ProgramPaths& paths_;
   UINT seconds_;
   LanguageTable texts_;
   std::u16string section_;
-  LookSet pictures_;
-  ui::OffscreenPicture arrow_;
-  std::vector<std::unique_ptr<ui::CPngButton>> buttons_;
+  ui::SkinPictures pictures_;
+  ui::SkinnedControls controls_;
   std::vector<ui::UniqueFont> fonts_;
   ui::SkinColourBrushes brushes_;
 };

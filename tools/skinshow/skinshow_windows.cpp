@@ -136,19 +136,12 @@ class CompositeEditorShow : public ShowDialog {
       : ShowDialog(spec, paths, seconds), page_(page) {}
 
  protected:
-  const ui::SkinLooks* SecondLooks() const override { return &macroLooks_; }
-
-  void LoadSecondPictures() override {
-    LoadLookSet(macro_, {u"macro_normal.jpg", u"macro_over.jpg", u"macro_down.jpg", u"macro_disable.jpg",
-                         u"macro_down.jpg"}, hwnd());
-    LoadLookSet(media_, {u"media_normal.jpg", u"media_over.jpg", u"media_down.jpg", u"media_normal.jpg",
-                         u"media_down.jpg"}, hwnd());
-    LoadLookSet(function_, {u"function_normal.jpg", u"function_over.jpg", u"function_down.jpg",
-                            u"function_normal.jpg", u"function_down.jpg"}, hwnd());
-    macroLooks_ = macro_.Looks();
-  }
-
   void Fill() override {
+    // The macro page's looks are the description's second looks; these two pages have their own.
+    media_.Load({u"media_normal.jpg", u"media_over.jpg", u"media_down.jpg", u"media_normal.jpg", u"media_down.jpg"},
+                pictures(), hwnd());
+    function_.Load({u"function_normal.jpg", u"function_over.jpg", u"function_down.jpg", u"function_normal.jpg",
+                    u"function_down.jpg"}, pictures(), hwnd());
     SetTexts();
     SetFonts();
     FillSingleKeyPage();
@@ -254,7 +247,7 @@ class CompositeEditorShow : public ShowDialog {
 
   ui::SkinLooks MaskLooks() const {
     switch (page_) {
-      case Page::kMacro: return macro_.Looks();
+      case Page::kMacro: return SecondLooks();
       case Page::kMedia: return media_.Looks();
       case Page::kFunction: return function_.Looks();
       case Page::kSingleKey: break;
@@ -263,10 +256,8 @@ class CompositeEditorShow : public ShowDialog {
   }
 
   Page page_;
-  LookSet macro_;
-  LookSet media_;
-  LookSet function_;
-  ui::SkinLooks macroLooks_;
+  ui::LookSet media_;
+  ui::LookSet function_;
   ui::SkinHeader header_;
   ui::SkinComboBox combos_[3];
   ui::SkinEditFrame cyclesFrame_;

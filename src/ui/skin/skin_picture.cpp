@@ -15,8 +15,6 @@ namespace {
 // Skin pictures hang off the folder of the running program.
 std::u16string ProgramFolder() { return app::BuildProgramPaths(platform::ExecutablePath()).programFolder; }
 
-// The window's client rectangle grown by a margin, so looks cut near the right or bottom edge
-// never run off the picture.
 constexpr int kPictureMargin = 100;
 
 }  // namespace
@@ -34,11 +32,16 @@ SkinImage LoadSkinPicture(const std::u16string& relativePath) {
   return LoadSkinPictureFile(ProgramFolder() + relativePath);
 }
 
-bool DrawSkinPicture(OffscreenPicture& target, Gdiplus::Bitmap& image, HWND window) {
+SIZE SkinPictureExtent(HWND window) {
   RECT client{};
   ::GetClientRect(window, &client);
-  const int width = client.right + kPictureMargin;
-  const int height = client.bottom + kPictureMargin;
+  return {client.right + kPictureMargin, client.bottom + kPictureMargin};
+}
+
+bool DrawSkinPicture(OffscreenPicture& target, Gdiplus::Bitmap& image, HWND window) {
+  const SIZE extent = SkinPictureExtent(window);
+  const int width = extent.cx;
+  const int height = extent.cy;
   ClientDc windowDc(window);
   if (!target.CreateCompatible(windowDc.get(), width, height)) return false;
   // Straight into the target: the picture is drawn 1:1, nothing is stretched.

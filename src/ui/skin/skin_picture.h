@@ -26,8 +26,12 @@ SkinImage LoadSkinPicture(const std::u16string& relativePath);
 // The same for a full path.
 SkinImage LoadSkinPictureFile(const std::u16string& path);
 
-// Makes target an off-screen copy of image, 1:1 from (0, 0), sized to the window's client area
-// enlarged by 100 pixels right and down. False when GDI fails.
+// The size of the window's off-screen pictures: its client area enlarged by 100 pixels right and
+// down, so looks cut near the right or bottom edge never run off the picture.
+SIZE SkinPictureExtent(HWND window);
+
+// Makes target an off-screen copy of image, 1:1 from (0, 0), of SkinPictureExtent(window). False
+// when GDI fails.
 [[nodiscard]] bool DrawSkinPicture(OffscreenPicture& target, Gdiplus::Bitmap& image, HWND window);
 
 // LoadSkinPicture then DrawSkinPicture; a missing picture ends the program (exit code 0).
