@@ -26,44 +26,36 @@ INT_PTR OpenPlaceholderEditor(HWND owner, const EditorRequest& request) {
 
 KeyboardPanel::KeyboardPanel(Context context) : context_(std::move(context)), editorOpener_(&OpenPlaceholderEditor) {}
 
-void KeyboardPanel::LayoutKeyButtons(HWND dialog, const std::u16string& layoutFile, const SkinLooks& looks) {
+void KeyboardPanel::LayoutKeyButtons(HWND dialog, const SkinLooks& looks) {
   dialog_ = dialog;
   looks_ = looks;
-  for (int n = 1; n <= keys::kGKeyCount; ++n) {
-    CPngButton& button = gKeyButtons_[static_cast<std::size_t>(n - 1)];
-    if (button.AttachItem(dialog, kGKeyControls[static_cast<std::size_t>(n - 1)])) {
-      (void)PlaceImageButton(button, layoutFile, app::kLayoutSection, app::GKeyEntryName(n), looks);
-      button.SetCaptionStyle(true, 8, u"Verdana", RGB(0xE4, 0xE4, 0xE4), CPngButton::kDefaultCaptionFormat);
-    }
-  }
-  for (std::size_t i = 0; i < kPanelKeys.size(); ++i) {
-    CPngButton& button = keyButtons_[i];
-    if (button.AttachItem(dialog, kPanelKeys[i].controlId))
-      (void)PlaceImageButton(button, layoutFile, app::kLayoutSection,
-                             app::KeyEntryName(keys::KeyIndexOf(kPanelKeys[i].keyCode)), looks);
-  }
-  for (std::size_t i = 0; i < dButtons_.size(); ++i) {
-    if (dButtons_[i].AttachItem(dialog, kFirstDButton + static_cast<int>(i))) {
-      const std::u16string name = u"KEY_D" + std::u16string(1, static_cast<char16_t>(u'1' + i));
-      (void)PlaceImageButton(dButtons_[i], layoutFile, app::kLayoutSection, name, looks);
-    }
-  }
-  const struct {
-    CPngButton& button;
-    int id;
-    std::u16string_view entry;
-  } kSwitches[] = {{flip0_, IDC_FLIP_0, u"FLIP_0"},
-                   {flipButtons_[0], IDC_FLIP_1, u"FLIP_1"},
-                   {flipButtons_[1], IDC_FLIP_2, u"FLIP_2"},
-                   {layerButton_, IDC_LOCK_AB, u"LOCK_AB"}};
-  for (const auto& s : kSwitches)
-    if (s.button.AttachItem(dialog, s.id)) (void)PlaceImageButton(s.button, layoutFile, app::kLayoutSection, s.entry, looks);
+  auto attach = [dialog](CPngButton& button, int id) { (void)button.AttachItem(dialog, id); };
+  for (std::size_t g = 0; g < gKeyButtons_.size(); ++g) attach(gKeyButtons_[g], kGKeyControls[g]);
+  for (std::size_t i = 0; i < kPanelKeys.size(); ++i) attach(keyButtons_[i], kPanelKeys[i].controlId);
+  for (std::size_t i = 0; i < dButtons_.size(); ++i) attach(dButtons_[i], kFirstDButton + static_cast<int>(i));
+  attach(flip0_, IDC_FLIP_0);
+  attach(flipButtons_[0], IDC_FLIP_1);
+  attach(flipButtons_[1], IDC_FLIP_2);
+  attach(layerButton_, IDC_LOCK_AB);
 }
 
 CPngButton* KeyboardPanel::ButtonOf(int controlId) {
   if (const int g = GKeyOfControl(controlId); g >= 0) return &gKeyButtons_[static_cast<std::size_t>(g)];
   if (const int p = PanelPositionOfControl(controlId); p >= 0) return &keyButtons_[static_cast<std::size_t>(p)];
-  return nullptr;
+  if (controlId >= kFirstDButton && controlId < kFirstDButton + static_cast<int>(dButtons_.size()))
+    return &dButtons_[static_cast<std::size_t>(controlId - kFirstDButton)];
+  switch (controlId) {
+    case IDC_FLIP_0:
+      return &flip0_;
+    case IDC_FLIP_1:
+      return &flipButtons_[0];
+    case IDC_FLIP_2:
+      return &flipButtons_[1];
+    case IDC_LOCK_AB:
+      return &layerButton_;
+    default:
+      return nullptr;
+  }
 }
 
 keys::KeyAssignment KeyboardPanel::RecordOf(int profile, int record) const {

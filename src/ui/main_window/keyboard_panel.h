@@ -33,8 +33,9 @@ class KeyboardPanel : public Panel {
 
   explicit KeyboardPanel(Context context);
 
-  // Attaches the key, flip and layer buttons and places them from [BUTTONINFO] of the layout file.
-  void LayoutKeyButtons(HWND dialog, const std::u16string& layoutFile, const SkinLooks& looks);
+  // Attaches the key, flip and layer buttons; the window's description then places them from
+  // [BUTTONINFO] of the layout file with these looks (ButtonOf hands them over).
+  void LayoutKeyButtons(HWND dialog, const SkinLooks& looks);
 
   void RefreshKeyButtons();
   void RefreshKeyTexts();
@@ -59,7 +60,7 @@ class KeyboardPanel : public Panel {
   const EditorRequest& lastEditorRequest() const { return lastRequest_; }
   bool editorOpen() const { return editorOpen_; }
 
-  // What a button shows, for the window's own checks and tests.
+  // The panel's button of a control (keys, G keys, D1..D6, flip and layer buttons), or null.
   CPngButton* ButtonOf(int controlId);
   void SetGKeyCaptions(bool layerB);
 

@@ -21,80 +21,78 @@ namespace {
 using lighting::PanelRole;
 using R = PanelRole;
 
-// One control of the panel. An empty layout key: the window places it with its own buttons. An
-// image key: placed as an image control with its looks cut from the arrow picture there.
+// One control of the panel: its role, and for a label its caption's key, for a picture its file.
+// Where each control sits is the window's description (kMainWindowSpec).
 struct PanelControl {
   PanelRole role;
   int id;
-  std::u16string_view layoutKey;
   std::u16string_view captionKey = {};
   std::u16string_view picture = {};  // the "off" or unselected look
-  std::u16string_view imageKey = {};
 };
 
 constexpr PanelControl kPanelControls[] = {
-    {R::kLamp, IDC_CONTROL_DengStaPic, u"CONTROL_DengStaPic", {}, u"dengup.bmp"},
-    {R::kLampCaption, IDC_CONTROL_DengStatic, u"CONTROL_DengStatic", u"Deng"},
-    {R::kEffectList, IDC_CONTROL_XGcombox, u"CONTROL_XGcombox"},
-    {R::kEffectArrows, IDC_LEFT_ARROW, u"LEFT_ARROW", {}, {}, u"LEFT_ARROW_PIC"},
-    {R::kEffectArrows, IDC_RIGHT_ARROW, u"RIGHT_ARROW", {}, {}, u"RIGHT_ARROW_PIC"},
-    {R::kBrightnessCaption, IDC_CONTROL_LightStatic, u"CONTROL_LightStatic", u"Light"},
-    {R::kBrightnessSlider, IDC_CONTROL_LightSlider, u"CONTROL_LightSlider"},
-    {R::kSpeedCaption, IDC_CONTROL_SpeedStatic, u"CONTROL_SpeedStatic", u"Speed"},
-    {R::kSpeedSlider, IDC_CONTROL_SpeedSlider, u"CONTROL_SpeedSlider"},
-    {R::kDirectionCaption, IDC_CONTROL_BLFXStatic, u"CONTROL_BLFXStatic", u"FX"},
-    {R::kDirectionPictures, IDC_CONTROL_BLFXLStaPic, u"CONTROL_BLFXLStaPic", {}, u"leftup.bmp"},
-    {R::kDirectionPictures, IDC_CONTROL_BLFXRStaPic, u"CONTROL_BLFXRStaPic", {}, u"rightup.bmp"},
-    {R::kHxColourGroup, IDC_CONTROL_HXysStatic, u"CONTROL_HXysStatic", u"Color"},
-    {R::kHxColourGroup, IDC_CONTROL_HXysButton, u"CONTROL_HXysButton"},
-    {R::kHxColourGroup, IDC_CONTROL_HXsjsStatic, u"CONTROL_HXsjsStatic", u"DC"},
-    {R::kHxColourGroup, IDC_CONTROL_HXsjsStaPic, u"CONTROL_HXsjsStaPic", {}, u"sjsup.bmp"},
-    {R::kFyColourGroup, IDC_CONTROL_FYYSStatic, u"CONTROL_FYYSStatic", u"Color"},
-    {R::kFyColourGroup, IDC_CONTROL_FYYSButton, u"CONTROL_FYYSButton"},
-    {R::kFyColourGroup, IDC_CONTROL_FYSJSStatic, u"CONTROL_FYSJSStatic", u"DC"},
-    {R::kFyColourGroup, IDC_CONTROL_FYSJSStaPic, u"CONTROL_FYSJSStaPic", {}, u"sjsup.bmp"},
-    {R::kPresetColours, IDC_CONTROL_HONGPIC, u"CONTROL_HONGPIC", {}, u"hong.bmp"},
-    {R::kPresetColours, IDC_CONTROL_HUANGPIC, u"CONTROL_HUANGPIC", {}, u"huang.bmp"},
-    {R::kPresetColours, IDC_CONTROL_LVPIC, u"CONTROL_LVPIC", {}, u"lv.bmp"},
-    {R::kPresetColours, IDC_CONTROL_LANPIC, u"CONTROL_LANPIC", {}, u"lan.bmp"},
-    {R::kUserMode, IDC_CONTROL_USERysStatic, u"CONTROL_USERysStatic", u"Color"},
-    {R::kUserMode, IDC_CONTROL_USERysButton, u"CONTROL_USERysButton"},
-    {R::kUserMode, IDC_CONTROL_USERjsStatic, u"CONTROL_USERjsStatic", u"JColor"},
-    {R::kUserMode, IDC_CONTROL_USERjsButton, u"CONTROL_USERjsButton"},
-    {R::kUserMode, IDC_CONTROL_USERgjStatic, u"CONTROL_USERgjStatic", u"Tool"},
-    {R::kUserMode, IDC_CONTROL_USERgjStaPic1, u"CONTROL_USERgjStaPic1", {}, u"user1up.bmp"},
-    {R::kUserMode, IDC_CONTROL_USERgjStaPic2, u"CONTROL_USERgjStaPic2", {}, u"user2up.bmp"},
-    {R::kUserMode, IDC_CONTROL_umCombo, u"CONTROL_umCombo"},
-    {R::kReportRateCaption, IDC_CONTROL_UsbStatic, u"CONTROL_UsbStatic", u"Usb"},
-    {R::kReportRateButtons, IDC_FUNC_REPORT1, {}},
-    {R::kReportRateButtons, IDC_FUNC_REPORT2, {}},
-    {R::kReportRateButtons, IDC_FUNC_REPORT3, {}},
-    {R::kReportRateButtons, IDC_FUNC_REPORT4, {}},
-    {R::kRgbEdits, IDC_m_edit_rgbr, u"m_edit_rgbr"},
-    {R::kRgbEdits, IDC_m_edit_rgbg, u"m_edit_rgbg"},
-    {R::kRgbEdits, IDC_m_edit_rgbb, u"m_edit_rgbb"},
-    {R::kColourPresetButtons, IDC_m_button_rgb1, u"m_button_rgb1"},
-    {R::kColourPresetButtons, IDC_m_button_rgb2, u"m_button_rgb2"},
-    {R::kColourPresetButtons, IDC_m_button_rgb3, u"m_button_rgb3"},
-    {R::kColourPresetButtons, IDC_m_button_rgb4, u"m_button_rgb4"},
-    {R::kColourPresetButtons, IDC_m_button_rgb5, u"m_button_rgb5"},
-    {R::kColourPresetButtons, IDC_m_button_rgb6, u"m_button_rgb6"},
-    {R::kBusyAnimation, IDC_CONTROL_JDTStatic, u"CONTROL_JDTStatic"},
-    {R::kAlwaysHidden, IDC_CONTROL_JTysStatic, u"CONTROL_JTysStatic"},
-    {R::kAlwaysHidden, IDC_CONTROL_JTysButton, u"CONTROL_JTysButton"},
-    {R::kAlwaysHidden, IDC_CONTROL_FYCFStatic, u"CONTROL_FYCFStatic"},
-    {R::kAlwaysHidden, IDC_CONTROL_FYdjcfStatic, u"CONTROL_FYdjcfStatic"},
-    {R::kAlwaysHidden, IDC_CONTROL_FYggcfStatc, u"CONTROL_FYggcfStatc"},
-    {R::kAlwaysHidden, IDC_CONTROL_FYdjcfStaPic, u"CONTROL_FYdjcfStaPic"},
-    {R::kAlwaysHidden, IDC_CONTROL_FYggcfStaPic, u"CONTROL_FYggcfStaPic"},
-    {R::kAlwaysHidden, IDC_CONTROL_TSysStatic, u"CONTROL_TSysStatic"},
-    {R::kAlwaysHidden, IDC_CONTROL_TSysButton, u"CONTROL_TSysButton"},
-    {R::kAlwaysHidden, IDC_CONTROL_TSsjsStatic, u"CONTROL_TSsjsStatic"},
-    {R::kAlwaysHidden, IDC_CONTROL_TSsjsStaPic, u"CONTROL_TSsjsStaPic"},
-    {R::kAlwaysHidden, IDC_CONTROL_CDysStatic, u"CONTROL_CDysStatic"},
-    {R::kAlwaysHidden, IDC_CONTROL_CDysButton, u"CONTROL_CDysButton"},
-    {R::kAlwaysHidden, IDC_CONTROL_CDsjsStatic, u"CONTROL_CDsjsStatic"},
-    {R::kAlwaysHidden, IDC_CONTROL_CDsjsStaPic, u"CONTROL_CDsjsStaPic"},
+    {R::kLamp, IDC_CONTROL_DengStaPic, {}, u"dengup.bmp"},
+    {R::kLampCaption, IDC_CONTROL_DengStatic, u"Deng"},
+    {R::kEffectList, IDC_CONTROL_XGcombox},
+    {R::kEffectArrows, IDC_LEFT_ARROW},
+    {R::kEffectArrows, IDC_RIGHT_ARROW},
+    {R::kBrightnessCaption, IDC_CONTROL_LightStatic, u"Light"},
+    {R::kBrightnessSlider, IDC_CONTROL_LightSlider},
+    {R::kSpeedCaption, IDC_CONTROL_SpeedStatic, u"Speed"},
+    {R::kSpeedSlider, IDC_CONTROL_SpeedSlider},
+    {R::kDirectionCaption, IDC_CONTROL_BLFXStatic, u"FX"},
+    {R::kDirectionPictures, IDC_CONTROL_BLFXLStaPic, {}, u"leftup.bmp"},
+    {R::kDirectionPictures, IDC_CONTROL_BLFXRStaPic, {}, u"rightup.bmp"},
+    {R::kHxColourGroup, IDC_CONTROL_HXysStatic, u"Color"},
+    {R::kHxColourGroup, IDC_CONTROL_HXysButton},
+    {R::kHxColourGroup, IDC_CONTROL_HXsjsStatic, u"DC"},
+    {R::kHxColourGroup, IDC_CONTROL_HXsjsStaPic, {}, u"sjsup.bmp"},
+    {R::kFyColourGroup, IDC_CONTROL_FYYSStatic, u"Color"},
+    {R::kFyColourGroup, IDC_CONTROL_FYYSButton},
+    {R::kFyColourGroup, IDC_CONTROL_FYSJSStatic, u"DC"},
+    {R::kFyColourGroup, IDC_CONTROL_FYSJSStaPic, {}, u"sjsup.bmp"},
+    {R::kPresetColours, IDC_CONTROL_HONGPIC, {}, u"hong.bmp"},
+    {R::kPresetColours, IDC_CONTROL_HUANGPIC, {}, u"huang.bmp"},
+    {R::kPresetColours, IDC_CONTROL_LVPIC, {}, u"lv.bmp"},
+    {R::kPresetColours, IDC_CONTROL_LANPIC, {}, u"lan.bmp"},
+    {R::kUserMode, IDC_CONTROL_USERysStatic, u"Color"},
+    {R::kUserMode, IDC_CONTROL_USERysButton},
+    {R::kUserMode, IDC_CONTROL_USERjsStatic, u"JColor"},
+    {R::kUserMode, IDC_CONTROL_USERjsButton},
+    {R::kUserMode, IDC_CONTROL_USERgjStatic, u"Tool"},
+    {R::kUserMode, IDC_CONTROL_USERgjStaPic1, {}, u"user1up.bmp"},
+    {R::kUserMode, IDC_CONTROL_USERgjStaPic2, {}, u"user2up.bmp"},
+    {R::kUserMode, IDC_CONTROL_umCombo},
+    {R::kReportRateCaption, IDC_CONTROL_UsbStatic, u"Usb"},
+    {R::kReportRateButtons, IDC_FUNC_REPORT1},
+    {R::kReportRateButtons, IDC_FUNC_REPORT2},
+    {R::kReportRateButtons, IDC_FUNC_REPORT3},
+    {R::kReportRateButtons, IDC_FUNC_REPORT4},
+    {R::kRgbEdits, IDC_m_edit_rgbr},
+    {R::kRgbEdits, IDC_m_edit_rgbg},
+    {R::kRgbEdits, IDC_m_edit_rgbb},
+    {R::kColourPresetButtons, IDC_m_button_rgb1},
+    {R::kColourPresetButtons, IDC_m_button_rgb2},
+    {R::kColourPresetButtons, IDC_m_button_rgb3},
+    {R::kColourPresetButtons, IDC_m_button_rgb4},
+    {R::kColourPresetButtons, IDC_m_button_rgb5},
+    {R::kColourPresetButtons, IDC_m_button_rgb6},
+    {R::kBusyAnimation, IDC_CONTROL_JDTStatic},
+    {R::kAlwaysHidden, IDC_CONTROL_JTysStatic},
+    {R::kAlwaysHidden, IDC_CONTROL_JTysButton},
+    {R::kAlwaysHidden, IDC_CONTROL_FYCFStatic},
+    {R::kAlwaysHidden, IDC_CONTROL_FYdjcfStatic},
+    {R::kAlwaysHidden, IDC_CONTROL_FYggcfStatc},
+    {R::kAlwaysHidden, IDC_CONTROL_FYdjcfStaPic},
+    {R::kAlwaysHidden, IDC_CONTROL_FYggcfStaPic},
+    {R::kAlwaysHidden, IDC_CONTROL_TSysStatic},
+    {R::kAlwaysHidden, IDC_CONTROL_TSysButton},
+    {R::kAlwaysHidden, IDC_CONTROL_TSsjsStatic},
+    {R::kAlwaysHidden, IDC_CONTROL_TSsjsStaPic},
+    {R::kAlwaysHidden, IDC_CONTROL_CDysStatic},
+    {R::kAlwaysHidden, IDC_CONTROL_CDysButton},
+    {R::kAlwaysHidden, IDC_CONTROL_CDsjsStatic},
+    {R::kAlwaysHidden, IDC_CONTROL_CDsjsStaPic},
 };
 
 constexpr COLORREF kLabelTextColour = RGB(0xE4, 0xE4, 0xE4);
@@ -116,27 +114,31 @@ bool ReadLampSwitch() {
   return lighting::ReadLightingOn(lighting::UserFilePath(platform::DocumentsFolder(), lighting::kWskbIniName));
 }
 
-void LightingPanel::Lay(const Setup& setup, bool lightingOn) {
+void LightingPanel::AttachControls(const Setup& setup) {
   window_ = setup.window;
-  skinsFolder_ = setup.skinsFolder;
+  layoutFile_ = setup.layoutFile;
+  english_ = setup.english;
+  pictures_ = &setup.pictures;
   background_ = &setup.background;
   for (int id : kColourEdits) ::SetDlgItemTextW(window_, id, L"0");
   // Pictures first: a picture control takes its bitmap's size, and the layout entry must win.
   SetPictures();
   AttachWidgets();
-  PlaceAll(setup);
-  SetCaptions(setup);
+}
+
+void LightingPanel::ShowPlaced(bool lightingOn) {
+  SetCaptions();
   ShowFor(lightingOn, 0);
 }
 
-HBITMAP LightingPanel::Picture(std::u16string_view file) {
-  auto found = pictures_.find(file);
-  if (found == pictures_.end()) {
-    const std::u16string path = skinsFolder_ + std::u16string(file);
-    UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(nullptr, Wide(path), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
-    found = pictures_.emplace(std::u16string(file), std::move(bitmap)).first;
-  }
-  return found->second.get();
+HBITMAP LightingPanel::Picture(std::u16string_view file) { return pictures_->Bitmap(file); }
+
+CPngButton* LightingPanel::ButtonOf(int controlId) {
+  for (CPngButton* button : {&arrows_[0], &arrows_[1]})
+    if (button->hwnd() && button->id() == controlId) return button;
+  for (CPngButton& button : colourPresets_)
+    if (button.hwnd() && button.id() == controlId) return &button;
+  return nullptr;
 }
 
 void LightingPanel::SetPictures() {
@@ -177,31 +179,11 @@ void LightingPanel::AttachWidgets() {
   for (std::size_t i = 0; i < colourPresets_.size(); ++i) (void)colourPresets_[i].AttachItem(window_, kPresetIds[i]);
 }
 
-void LightingPanel::PlaceAll(const Setup& setup) {
-  const std::u16string_view section = app::kLayoutSection;
-  for (const PanelControl& control : kPanelControls) {
-    if (control.layoutKey.empty()) continue;
-    HWND item = ::GetDlgItem(window_, control.id);
-    if (!control.imageKey.empty()) {
-      CPngButton& arrow = arrows_[control.id == IDC_LEFT_ARROW ? 0 : 1];
-      if (arrow.hwnd())
-        (void)PlaceImageControl(arrow, setup.layoutFile, section, control.layoutKey, section, control.imageKey, setup.arrow);
-      continue;
-    }
-    const app::LayoutEntry entry = PlaceControl(item, setup.layoutFile, section, control.layoutKey);
-    if (control.role == R::kColourPresetButtons) {
-      // Their faces are the window's own looks at their place.
-      for (CPngButton& button : colourPresets_)
-        if (button.hwnd() == item) button.SetLooks(setup.windowLooks, entry.x, entry.y);
-    }
-  }
-}
-
-void LightingPanel::SetCaptions(const Setup& setup) const {
+void LightingPanel::SetCaptions() const {
   for (const PanelControl& control : kPanelControls) {
     if (!IsLabel(control)) continue;
     SetWindowTextU16(::GetDlgItem(window_, control.id),
-                     app::ReadControlCaption(setup.layoutFile, setup.english, control.captionKey));
+                     app::ReadControlCaption(layoutFile_, english_, control.captionKey));
   }
 }
 

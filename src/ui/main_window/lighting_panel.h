@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <string>
 
 #include "lighting/panel_visibility.h"
@@ -19,6 +18,7 @@
 #include "ui/skin/png_button.h"
 #include "ui/skin/skin_color_btn.h"
 #include "ui/skin/skin_colours.h"
+#include "ui/skin/skin_pictures.h"
 #include "ui/widgets/bitmap_slider.h"
 
 namespace mv::ui {
@@ -31,16 +31,18 @@ class LightingPanel : public Panel {
   struct Setup {
     HWND window = nullptr;
     const std::u16string& layoutFile;    // Skins\Main.ini
-    const std::u16string& skinsFolder;   // with its trailing separator
     bool english = false;                // the language switch
-    const OffscreenPicture& arrow;       // the pictures of the effect list's arrows
-    const SkinLooks& windowLooks;        // the looks of the colour preset buttons
+    SkinPictures& pictures;              // the panel's bitmaps, loaded once
     const OffscreenPicture& background;  // the window's skin, painted under the labels
   };
 
-  // Places, captions and pictures every control, then shows the controls for the lamp switch with
-  // no effect known yet.
-  void Lay(const Setup& setup, bool lightingOn);
+  // Gives the pictures their "off" look and attaches the sliders, colour pickers and image
+  // buttons, before the window places the controls (ButtonOf hands the buttons over).
+  void AttachControls(const Setup& setup);
+  // Once placed: the captions, and the controls for the lamp switch with no effect known yet.
+  void ShowPlaced(bool lightingOn);
+  // The panel's image button of a control (effect arrows, colour presets), or null.
+  CPngButton* ButtonOf(int controlId);
   // Starts the panel's periodic step; Stop ends it and the lighting timers the keyboard started.
   void Start();
   void Stop();
@@ -61,18 +63,18 @@ class LightingPanel : public Panel {
 
  private:
   HBITMAP Picture(std::u16string_view file);
-  void PlaceAll(const Setup& setup);
-  void SetCaptions(const Setup& setup) const;
+  void SetCaptions() const;
   void SetPictures();
   void AttachWidgets();
   void OnTimer(UINT_PTR timer);
 
   HWND window_ = nullptr;
+  std::u16string layoutFile_;
+  bool english_ = false;
+  SkinPictures* pictures_ = nullptr;
   const OffscreenPicture* background_ = nullptr;
   bool stopped_ = false;
   SkinColourBrushes skinColours_;  // dark fields for the RGB edits and drop-down lists
-  std::u16string skinsFolder_;
-  std::map<std::u16string, UniqueBitmap, std::less<>> pictures_;
   BitmapSlider brightness_;
   BitmapSlider speed_;
   CSkinColorBtn hxColour_;

@@ -10,34 +10,13 @@
 #include "ui/framework/wide_text.h"
 #include "ui/res/resource.h"
 #include "ui/res/ui_numbers.h"
-#include "ui/skin/placement.h"
-#include "ui/skin/skin_picture.h"
+#include "ui/skin/window_specs.h"
 
 namespace mv::ui {
 
 namespace {
 std::atomic<CMorvaneDlg*> g_window{nullptr};
 std::atomic<HWND> g_windowHandle{nullptr};
-
-// Window buttons placed from the layout file with the window's looks.
-struct NamedButton {
-  int id;
-  std::u16string_view name;
-};
-constexpr NamedButton kWindowButtons[] = {
-    {IDC_VOLSKA_LINK, u"VOLSKA_LINK"},   {IDC_FUNC_PROFILES, u"FUNC_PROFILES"},
-    {IDC_FUNC_MACRO, u"FUNC_MACRO"},     {IDC_CONTROL_OK, u"CONTROL_OK"},
-    {IDC_CONTROL_CANCEL, u"CONTROL_CANCEL"}, {IDC_CONTROL_HELP, u"CONTROL_HELP"},
-    {IDC_CONTROL_CLOSE, u"CONTROL_CLOSE"}, {IDC_CONTROL_MINIMIZE, u"CONTROL_MINIMIZE"},
-    {IDC_CONTROL_MENU, u"CONTROL_MENU"}, {IDC_CONTROL2_APPLY, u"CONTROL2_APPLY"},
-    {IDC_LOCK_CAPS, u"LOCK_CAPS"},       {IDC_LOCK_NUM, u"LOCK_NUM"},
-    {IDC_LOCK_SCROLL, u"LOCK_SCROLL"},   {IDC_VOLSKA_VER, u"VOLSKA_VER"},     {IDC_FUNC_PROFILE1, u"FUNC_PROFILE1"},
-    {IDC_FUNC_PROFILE2, u"FUNC_PROFILE2"}, {IDC_FUNC_PROFILE3, u"FUNC_PROFILE3"},
-    {IDC_FUNC_DEFAULT, u"FUNC_DEFAULT"}, {IDC_FUNC_SWITCH, u"FUNC_SWITCH"},
-    {IDC_FUNC_REPORT1, u"FUNC_REPORT1"}, {IDC_FUNC_REPORT2, u"FUNC_REPORT2"},
-    {IDC_FUNC_REPORT3, u"FUNC_REPORT3"}, {IDC_FUNC_REPORT4, u"FUNC_REPORT4"},
-    {IDC_KEY_FN, u"KEY_FN"},
-};
 
 constexpr int kProfileButtons[] = {IDC_FUNC_PROFILE1, IDC_FUNC_PROFILE2, IDC_FUNC_PROFILE3};
 
@@ -51,6 +30,7 @@ CMorvaneDlg::CMorvaneDlg(MainWindowSetup setup)
     : CBaseDialog(IDD_MORVANE_DIALOG, nullptr, setup.paths.mainLayoutFile, setup.paths.skinsFolder),
       setup_(std::move(setup)),
       stores_(setup_.stores),
+      pictures_(setup_.paths.skinsFolder),
       keyboard_(KeyboardPanel::Context{setup_.texts, setup_.stores, [this] { return CurrentProfile(); },
                                        [this] { return layerB(); }, [this] { SetModified(true); }}),
       tray_(TrayPanel::Actions{[this] { Open(); }, [this] { Exit(); }}) {
@@ -143,43 +123,35 @@ void CMorvaneDlg::CreateWorkingStore() {
 }
 
 void CMorvaneDlg::LoadPictures() {
-  static constexpr std::u16string_view kLooks[] = {u"Skins\\main_normal.jpg", u"Skins\\main_over.jpg",
-                                                   u"Skins\\main_down.jpg", u"Skins\\main_disable.jpg"};
-  for (std::size_t i = 0; i < keyLooks_.size(); ++i) {
-    LoadAndDrawSkinPicture(keyLooks_[i], std::u16string(kLooks[i]), hwnd());
-    LoadAndDrawSkinPicture(windowLooks_[i], std::u16string(kLooks[i]), hwnd());
-  }
-  LoadAndDrawSkinPicture(arrow_, u"Skins\\Arrow.jpg", hwnd());
+  looks_.Load(kMainWindowSpec.looks, pictures_, hwnd());
   for (int i = 0; i < kBusyFrameCount; ++i) {
     wchar_t name[32];
     std::swprintf(name, 32, L"jdt%d.bmp", i + 1);
-    const std::u16string path = setup_.paths.skinsFolder + FromWide(name);
-    busyFrames_[static_cast<std::size_t>(i)].Reset(
-        static_cast<HBITMAP>(::LoadImageW(nullptr, Wide(path), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    busyFrames_[static_cast<std::size_t>(i)] = pictures_.Bitmap(FromWide(name));
   }
 }
 
-void CMorvaneDlg::PlaceWindowButton(int id, std::u16string_view name) {
-  CPngButton& button = buttons_[id];
-  if (!button.AttachItem(hwnd(), id)) return;
-  const SkinLooks looks{&windowLooks_[0], &windowLooks_[1], &windowLooks_[2], &windowLooks_[3], &windowLooks_[2]};
-  (void)PlaceImageButton(button, setup_.paths.mainLayoutFile, app::kLayoutSection, name, looks);
+CPngButton& CMorvaneDlg::WindowButton(int id) {
+  CPngButton* button = skin_.Button(id);
+  return button ? *button : unplacedButton_;
 }
 
 void CMorvaneDlg::PlaceControls() {
   const std::u16string& layout = setup_.paths.mainLayoutFile;
   link_ = app::ReadLinkAddress(layout);
-  const SkinLooks keyLooks{&keyLooks_[0], &keyLooks_[1], &keyLooks_[2], &keyLooks_[3], &keyLooks_[2]};
-  keyboard_.LayoutKeyButtons(hwnd(), layout, keyLooks);
-  for (const NamedButton& b : kWindowButtons) PlaceWindowButton(b.id, b.name);
-  const SkinLooks windowLooks{&windowLooks_[0], &windowLooks_[1], &windowLooks_[2], &windowLooks_[3], &windowLooks_[2]};
-  lighting_.Lay({hwnd(), layout, setup_.paths.skinsFolder, IsEnglish(setup_.paths.languageFile), arrow_, windowLooks,
-                 background()},
-                ReadLampSwitch());
+  // The panels attach their controls, then the window's description places every control, the
+  // panels' buttons with them.
+  keyboard_.LayoutKeyButtons(hwnd(), looks_.Looks());
+  lighting_.AttachControls({hwnd(), layout, IsEnglish(setup_.paths.languageFile), pictures_, background()});
+  skin_.Place(hwnd(), kMainWindowSpec, layout, pictures_, [this](int id) {
+    CPngButton* button = keyboard_.ButtonOf(id);
+    return button ? button : lighting_.ButtonOf(id);
+  });
+  lighting_.ShowPlaced(ReadLampSwitch());
 
   const auto& texts = setup_.texts;
   auto caption = [this](int id, const std::u16string& text, int points, const char16_t* face, COLORREF colour) {
-    CPngButton& button = buttons_[id];
+    CPngButton& button = WindowButton(id);
     SetWindowTextU16(button.hwnd(), text);
     button.SetCaptionStyle(true, points, face, colour, CPngButton::kDefaultCaptionFormat);
   };
@@ -187,10 +159,10 @@ void CMorvaneDlg::PlaceControls() {
   caption(IDC_FUNC_PROFILES, u"", 10, u"Arial", 0xE4E4E4);
   caption(IDC_VOLSKA_VER, std::u16string(texts.Text(TextId::MAIN_BUTTON_VOLSKA_VER)), 8, u"Verdana", 0xE4E4E4);
   ::EnableWindow(Item(IDC_VOLSKA_VER), FALSE);
-  buttons_[IDC_CONTROL_HELP].SetTooltip(std::u16string(texts.Text(TextId::MAIN_HELP_PROMPT)), true);
-  buttons_[IDC_CONTROL_CLOSE].SetTooltip(std::u16string(texts.Text(TextId::MAIN_CLOSE_PROMPT)), true);
-  buttons_[IDC_CONTROL_MINIMIZE].SetTooltip(std::u16string(texts.Text(TextId::MAIN_MINIMIZE_PROMPT)), true);
-  buttons_[IDC_CONTROL_MENU].SetTooltip(std::u16string(texts.Text(TextId::MAIN_MENU_PROMPT)), true);
+  WindowButton(IDC_CONTROL_HELP).SetTooltip(std::u16string(texts.Text(TextId::MAIN_HELP_PROMPT)), true);
+  WindowButton(IDC_CONTROL_CLOSE).SetTooltip(std::u16string(texts.Text(TextId::MAIN_CLOSE_PROMPT)), true);
+  WindowButton(IDC_CONTROL_MINIMIZE).SetTooltip(std::u16string(texts.Text(TextId::MAIN_MINIMIZE_PROMPT)), true);
+  WindowButton(IDC_CONTROL_MENU).SetTooltip(std::u16string(texts.Text(TextId::MAIN_MENU_PROMPT)), true);
   keyboard_.ApplyFlip();
   keyboard_.SetGKeyCaptions(false);
 }
@@ -235,13 +207,13 @@ void CMorvaneDlg::SetLanguageCaptions() {
       {IDC_CONTROL2_APPLY, u"PROFILE_APPLY"},
   };
   for (const auto& c : kCaptions) {
-    CPngButton& button = buttons_[c.id];
+    CPngButton& button = WindowButton(c.id);
     SetWindowTextU16(button.hwnd(), LanguageValue(c.key));
     button.SetCaptionStyle(true, 9, u"Arial", 0xE4E4E4, CPngButton::kDefaultCaptionFormat);
   }
-  buttons_[IDC_CONTROL_MINIMIZE].SetTooltip(LanguageValue(u"MAIN_MINIMIZE_PROMPT"), true);
-  buttons_[IDC_CONTROL_MENU].SetTooltip(LanguageValue(u"MAIN_MENU_PROMPT"), true);
-  buttons_[IDC_CONTROL_CLOSE].SetTooltip(LanguageValue(u"MAIN_CLOSE_PROMPT"), true);
+  WindowButton(IDC_CONTROL_MINIMIZE).SetTooltip(LanguageValue(u"MAIN_MINIMIZE_PROMPT"), true);
+  WindowButton(IDC_CONTROL_MENU).SetTooltip(LanguageValue(u"MAIN_MENU_PROMPT"), true);
+  WindowButton(IDC_CONTROL_CLOSE).SetTooltip(LanguageValue(u"MAIN_CLOSE_PROMPT"), true);
   tray_.SetMenuTexts({LanguageValue(u"MENU_11"), LanguageValue(u"MENU_22"), LanguageValue(u"MENU_33")});
 }
 
@@ -440,7 +412,7 @@ void CMorvaneDlg::ShowBusyFrame(int frame) {
     return;
   }
   ::SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(busyFrames_[static_cast<std::size_t>(frame)].get()));
+                 reinterpret_cast<LPARAM>(busyFrames_[static_cast<std::size_t>(frame)]));
   ::ShowWindow(picture, SW_SHOW);
 }
 
@@ -495,7 +467,7 @@ void CMorvaneDlg::KeyboardRemoved() {
 
 void CMorvaneDlg::ShowCurrentProfileButton() {
   const int selected = profiles::SelectedProfileButton(device_->state().CachedProfile());
-  for (int i = 0; i < 3; ++i) buttons_[kProfileButtons[i]].SetSelected(i == selected, true);
+  for (int i = 0; i < 3; ++i) WindowButton(kProfileButtons[i]).SetSelected(i == selected, true);
 }
 
 void CMorvaneDlg::RebuildProfileMenu(bool create) {
@@ -513,7 +485,7 @@ void CMorvaneDlg::RebuildProfileMenu(bool create) {
     }
   }
   ::CheckMenuItem(menu, static_cast<UINT>(model.checkedPosition), MF_BYPOSITION | MF_CHECKED);
-  CPngButton& button = buttons_[IDC_FUNC_PROFILES];
+  CPngButton& button = WindowButton(IDC_FUNC_PROFILES);
   SetWindowTextU16(button.hwnd(), model.buttonText);
   button.SetTooltip(model.buttonTooltip, true);
   button.Redraw();
@@ -536,7 +508,6 @@ void CMorvaneDlg::Exit() {
   if (shutDown_) return;
   ::ShowWindow(hwnd(), SW_HIDE);
   Shutdown();
-  for (auto& picture : keyLooks_) picture.Reset();
   Close(IDOK);
 }
 

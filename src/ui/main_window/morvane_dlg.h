@@ -9,7 +9,6 @@
 
 #include <array>
 #include <atomic>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,6 +30,8 @@
 #include "ui/main_window/window_messages.h"
 #include "ui/skin/base_dialog.h"
 #include "ui/skin/png_button.h"
+#include "ui/skin/skin_pictures.h"
+#include "ui/skin/window_spec.h"
 
 namespace mv::ui {
 
@@ -95,7 +96,8 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   void CreateWorkingStore();
   void LoadPictures();
   void PlaceControls();
-  void PlaceWindowButton(int id, std::u16string_view name);
+  // The window's own image button of a control (a detached one when the template lacks it).
+  CPngButton& WindowButton(int id);
   void SetWindowStyles();
   void CreateNamedEvents();
   void SetLanguageCaptions();
@@ -134,22 +136,21 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
 
   std::unique_ptr<DeviceLink> device_;
 
-  std::array<OffscreenPicture, 4> keyLooks_;     // normal, over, down, disabled for the panel
-  std::array<OffscreenPicture, 4> windowLooks_;  // the same pictures for the window buttons
-  OffscreenPicture arrow_;
-  OffscreenPicture colour0_;
-  OffscreenPicture colour1_;
+  // Before the panels and buttons that paint with them.
+  SkinPictures pictures_;
+  LookSet looks_;
 
   KeyboardPanel keyboard_;
   LightingPanel lighting_;
   TrayPanel tray_;
-  std::map<int, CPngButton> buttons_;
+  SkinnedControls skin_;  // places every control; owns the window's own image buttons
+  CPngButton unplacedButton_;
   UniqueMenu profileMenu_;
   std::unique_ptr<BusyIndicator> busy_;
   std::vector<HANDLE> namedEvents_;
   AboutBox* about_ = nullptr;
   HHOOK keyboardFilter_ = nullptr;
-  std::array<UniqueBitmap, kBusyFrameCount> busyFrames_{};
+  std::array<HBITMAP, kBusyFrameCount> busyFrames_{};  // owned by pictures_
 };
 
 }  // namespace mv::ui

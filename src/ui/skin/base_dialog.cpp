@@ -31,15 +31,16 @@ BOOL CBaseDialog::OnInitDialog() {
 void CBaseDialog::InitSkin() {
   busy_ = true;
   const app::SkinPictureNames names = app::ReadSkinPictureNames(layoutFile_);
+  OffscreenPicture mask;  // only the region is kept of it
   if (!LoadOsPicture(skinFolder_ + names.background, background_) ||
-      !LoadOsPicture(skinFolder_ + names.mask, mask_)) {
+      !LoadOsPicture(skinFolder_ + names.mask, mask)) {
     EndForMissingSkinPicture();
   }
   RECT window{};
   ::GetWindowRect(hwnd(), &window);
   ::SetWindowPos(hwnd(), nullptr, window.left, window.top, background_.width(), background_.height(),
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-  UniqueRegion shape = MakeRegion(mask_, kMaskTransparent, 0);
+  UniqueRegion shape = MakeRegion(mask, kMaskTransparent, 0);
   // On success the window owns the region.
   if (shape && ::SetWindowRgn(hwnd(), shape.get(), TRUE)) (void)shape.Release();
   busy_ = false;
@@ -79,7 +80,6 @@ INT_PTR CBaseDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void CBaseDialog::FreePictures() {
   background_.Reset();
-  mask_.Reset();
 }
 
 void CBaseDialog::OnOK() {

@@ -25,7 +25,6 @@ class CBaseDialog : public Dialog {
   const std::u16string& layoutFile() const { return layoutFile_; }
   const std::u16string& skinFolder() const { return skinFolder_; }
   const OffscreenPicture& background() const { return background_; }
-  const OffscreenPicture& mask() const { return mask_; }
   bool busy() const { return busy_; }
   HWND parent() const { return parent_; }
 
@@ -48,7 +47,6 @@ class CBaseDialog : public Dialog {
   std::u16string layoutFile_;
   std::u16string skinFolder_;
   OffscreenPicture background_;
-  OffscreenPicture mask_;
   bool busy_ = false;
 };
 
