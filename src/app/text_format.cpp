@@ -31,10 +31,6 @@ std::u16string FormatWithText(std::u16string_view format, std::u16string_view ar
   return Substitute(format, u"%s", argument);
 }
 
-std::u16string FormatWithNumber(std::u16string_view format, long long number) {
-  return Substitute(format, u"%d", DecimalText(number));
-}
-
 std::u16string_view CutToUnits(std::u16string_view text, std::size_t maxUnits) {
   if (text.size() <= maxUnits) return text;
   std::size_t n = maxUnits;

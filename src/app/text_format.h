@@ -14,8 +14,6 @@ std::u16string DecimalText(long long number);
 
 // The first "%s" replaced by the argument; the text unchanged when it has none.
 std::u16string FormatWithText(std::u16string_view format, std::u16string_view argument);
-// The first "%d" replaced by the number's decimal digits.
-std::u16string FormatWithNumber(std::u16string_view format, long long number);
 
 // At most maxUnits units, one fewer when the last kept unit would be the first half of a pair.
 std::u16string_view CutToUnits(std::u16string_view text, std::size_t maxUnits);

@@ -28,6 +28,18 @@ BOOL CALLBACK SignalIfTagged(HWND window, LPARAM lParam) {
 }
 }  // namespace
 
+bool InstanceMutex::Exists() {
+  return platform::UniqueHandle(::OpenMutexW(SYNCHRONIZE, FALSE, kInstanceMutexName)).get() != nullptr;
+}
+
+void InstanceMutex::Take() { handle_.Reset(::CreateMutexW(nullptr, TRUE, kInstanceMutexName)); }
+
+void InstanceMutex::Release() {
+  if (!handle_) return;
+  ::ReleaseMutex(handle_.get());
+  handle_.Reset();
+}
+
 DWORD FindInstanceProcess(const std::u16string& executableName) {
   const platform::UniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   if (!snapshot) return 0;

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/unique_handle_win.h"
+
 namespace mv::ui {
 
 inline constexpr wchar_t kInstanceMutexName[] = L"Morvane_Mutex_09A";
@@ -16,6 +18,25 @@ inline constexpr UINT kMsgKill = 0x4D4B;
 inline constexpr WPARAM kKillRequest = 0x4C4C494B;  // the bytes of "KILL" in memory order
 
 enum class InstanceRequest { kOpen = 0, kKill = 1 };
+
+// The single-instance mutex, taken by the first instance and held until it exits.
+class InstanceMutex {
+ public:
+  InstanceMutex() = default;
+  ~InstanceMutex() { Release(); }
+  InstanceMutex(const InstanceMutex&) = delete;
+  InstanceMutex& operator=(const InstanceMutex&) = delete;
+
+  // Whether a process of this session has created it already.
+  static bool Exists();
+  // Creates it owned by this thread.
+  void Take();
+  // Releases and closes it; nothing when not taken.
+  void Release();
+
+ private:
+  platform::UniqueHandle handle_;
+};
 
 // The first process, in the order the system lists them, whose executable file name equals name
 // (case-insensitive); this process itself is passed over. 0 when there is none.

@@ -10,6 +10,7 @@
 #include "lighting/lighting_state.h"
 #include "lighting/user_folder.h"
 #include "platform/system.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/wide_text.h"
 #include "ui/res/resource.h"
 #include "ui/res/ui_numbers.h"
@@ -145,7 +146,7 @@ void LightingPanel::SetPictures() {
   for (const PanelControl& control : kPanelControls) {
     if (control.picture.empty()) continue;
     if (HBITMAP bitmap = Picture(control.picture))
-      ::SendMessageW(::GetDlgItem(window_, control.id), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+      (void)Label(window_, control.id).SetImage(bitmap);
   }
 }
 

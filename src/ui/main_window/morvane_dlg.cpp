@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "profiles/sync.h"
 #include "ui/app/instance.h"
+#include "ui/framework/controls.h"
 #include "ui/framework/wide_text.h"
 #include "ui/res/resource.h"
 #include "ui/res/ui_numbers.h"
@@ -59,14 +60,13 @@ void CMorvaneDlg::HandleInstance() {
     }
   }
   keepInTray_ = switches.start;
-  if (HANDLE existing = ::OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kInstanceMutexName)) {
-    ::CloseHandle(existing);
+  if (InstanceMutex::Exists()) {
     if (const DWORD running = FindInstanceProcess(setup_.paths.executableName)) {
       (void)SignalInstanceWindow(running, InstanceRequest::kOpen);
       EndProgram();
     }
   } else {
-    mutex_ = ::CreateMutexW(nullptr, TRUE, kInstanceMutexName);
+    mutex_.Take();
   }
   if (setup_.startCompanion) (void)ShellOpen(setup_.paths.companionExecutable, SW_HIDE);
   modified_ = false;
@@ -96,7 +96,7 @@ BOOL CMorvaneDlg::OnInitDialog() {
   PlaceControls();
   SetWindowStyles();
   CreateNamedEvents();
-  keyboardFilter_ = ::SetWindowsHookExW(WH_GETMESSAGE, &CMorvaneDlg::FilterKeyboard, nullptr, ::GetCurrentThreadId());
+  keyboardFilter_.Reset(::SetWindowsHookExW(WH_GETMESSAGE, &CMorvaneDlg::FilterKeyboard, nullptr, ::GetCurrentThreadId()));
   busy_ = std::make_unique<BusyIndicator>(hwnd(), kMsgBusyFrame);
   (void)busy_->Start();
 
@@ -185,7 +185,8 @@ void CMorvaneDlg::CreateNamedEvents() {
   for (int i = 1; i <= kNamedEventCount; ++i) {
     wchar_t name[64];
     std::swprintf(name, 64, L"%lsMain_%02d", L"Morvane_Event_", i);
-    if (HANDLE event = ::CreateEventW(nullptr, FALSE, FALSE, name)) namedEvents_.push_back(event);
+    if (platform::UniqueHandle event(::CreateEventW(nullptr, FALSE, FALSE, name)); event)
+      namedEvents_.push_back(std::move(event));
   }
 }
 
@@ -411,8 +412,7 @@ void CMorvaneDlg::ShowBusyFrame(int frame) {
     ::ShowWindow(picture, SW_HIDE);
     return;
   }
-  ::SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(busyFrames_[static_cast<std::size_t>(frame)]));
+  (void)Label(picture).SetImage(busyFrames_[static_cast<std::size_t>(frame)]);
   ::ShowWindow(picture, SW_SHOW);
 }
 
@@ -520,17 +520,11 @@ void CMorvaneDlg::Shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
   CancelOpenDialogs();
-  if (mutex_) {
-    ::ReleaseMutex(mutex_);
-    ::CloseHandle(mutex_);
-    mutex_ = nullptr;
-  }
-  for (HANDLE event : namedEvents_) ::CloseHandle(event);
+  mutex_.Release();
   namedEvents_.clear();
   if (device_) device_->Stop();
   if (busy_) busy_->Stop();
-  if (keyboardFilter_) ::UnhookWindowsHookEx(keyboardFilter_);
-  keyboardFilter_ = nullptr;
+  keyboardFilter_.Reset();
   tray_.Remove();
   lighting_.Stop();
   SetModified(false);

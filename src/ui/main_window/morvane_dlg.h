@@ -20,6 +20,7 @@
 #include "store/device_state.h"
 #include "ui/framework/gdi_handle.h"
 #include "ui/framework/offscreen_picture.h"
+#include "ui/app/instance.h"
 #include "ui/framework/user_handle.h"
 #include "ui/main_window/about_box.h"
 #include "ui/main_window/busy_indicator.h"
@@ -126,7 +127,7 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   MainWindowSetup setup_;
   store::ConfigStores& stores_;
   UniqueIcon appIcon_;
-  HANDLE mutex_ = nullptr;
+  InstanceMutex mutex_;
   bool keepInTray_ = false;  // "/Start": the first keyboard read does not open the window
   std::atomic<bool> modified_{false};
   std::atomic<bool> ready_{false};
@@ -147,9 +148,9 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   CPngButton unplacedButton_;
   UniqueMenu profileMenu_;
   std::unique_ptr<BusyIndicator> busy_;
-  std::vector<HANDLE> namedEvents_;
+  std::vector<platform::UniqueHandle> namedEvents_;
   AboutBox* about_ = nullptr;
-  HHOOK keyboardFilter_ = nullptr;
+  UniqueHook keyboardFilter_;
   std::array<HBITMAP, kBusyFrameCount> busyFrames_{};  // owned by pictures_
 };
 
