@@ -53,6 +53,7 @@ bool PresenceUpdate(int deviceCount, PresenceState& state, TrayIconChoice& icons
   if (deviceCount == last) return true;
   const bool present = deviceCount != 0;
   if (present) {
+    state.reading.store(true);
     ReadArrivedKeyboard(link);
   } else if (last != 0) {
     link.KeyboardRemoved();
@@ -60,17 +61,26 @@ bool PresenceUpdate(int deviceCount, PresenceState& state, TrayIconChoice& icons
   // Stored as soon as the keyboard has been read (not after the tray icon, as the steps were once
   // ordered): an Open request that arrives meanwhile must not be told that no keyboard is present.
   state.lastPresence.store(deviceCount);
+  state.reading.store(false);
   while (!link.WindowReady()) {
     if (state.stopping.load()) return false;
     link.Pause(kReadyPollMs);
   }
   if (const auto icon = icons.SelectPresence(present ? TrayIcon::kKeyboardPresent : TrayIcon::kNoKeyboard))
     link.SetTrayIcon(*icon);
-  if (!state.firstOpen.load()) {
-    if (present) link.OpenWindow();
-    state.firstOpen.store(true);
-  }
+  // Taken after reading is cleared: a request made while it was set is seen here.
+  const bool requested = state.openRequested.exchange(false);
+  if (present && (requested || !state.firstOpen.load())) link.OpenWindow();
+  state.firstOpen.store(true);
   return true;
+}
+
+bool DeferOpenWhileReading(PresenceState& state) {
+  // Asked before looking: if the read ends meanwhile, the update that ends it sees the request.
+  state.openRequested.store(true);
+  if (state.reading.load()) return true;
+  state.openRequested.store(false);  // answered now (a second open from the update is harmless)
+  return false;
 }
 
 void RunTrayIconThread(bool play, TrayIconGate& gate, TrayIconChoice& icons, const std::atomic<bool>& stopping,

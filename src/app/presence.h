@@ -44,6 +44,8 @@ struct PresenceState {
   std::atomic<int> lastPresence{0};
   std::atomic<bool> firstOpen{false};  // set: the window is not opened automatically any more
   std::atomic<bool> stopping{false};   // shutdown has begun: waiting threads give up
+  std::atomic<bool> reading{false};    // an arrived keyboard is being read
+  std::atomic<bool> openRequested{false};  // the window was asked to open during a read
   // One presence update at a time: two threads started close together (the start-up count and an
   // arrival report) would otherwise both see the old count and read the keyboard twice.
   std::mutex serial;
@@ -70,8 +72,14 @@ class PresenceLink {
 };
 
 // One run of the presence thread for a device count. Returns false when it gave up because the
-// program is stopping.
+// program is stopping. An open requested while the keyboard was read (DeferOpenWhileReading) is
+// carried out once the read has ended.
 bool PresenceUpdate(int deviceCount, PresenceState& state, TrayIconChoice& icons, PresenceLink& link);
+
+// For a request to open the window: true when an arrived keyboard is being read, and the window
+// is then opened when the read ends; false when the request is to be answered now (the presence
+// known then is final).
+bool DeferOpenWhileReading(PresenceState& state);
 
 // Lets one tray-icon thread at a time change the icon.
 class TrayIconGate {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -30,7 +31,10 @@ class RecordingLink final : public PresenceLink {
   bool ReadDefaultKeyBlock() override { return Add("default block", defaultBlockOk); }
   bool ReadMacroCapacity() override { return Add("settings", true); }
   void Tell(TextId text) override { Add(text == TextId::MAIN_DEFAULT_MATRIX_PROMPT ? "tell layout" : "tell", true); }
-  void ReloadFromKeyboard() override { Add("reload", true); }
+  void ReloadFromKeyboard() override {
+    Add("reload", true);
+    if (duringRead) duringRead();
+  }
   void KeyboardRemoved() override { Add("removed", true); }
   bool WindowReady() override { return readyAfter-- <= 0; }
   void Pause(unsigned ms) override {
@@ -50,6 +54,7 @@ class RecordingLink final : public PresenceLink {
   int readyAfter = 0;
   int pauses = 0;
   std::atomic<bool>* stopOnPause = nullptr;
+  std::function<void()> duringRead;
 };
 
 using Calls = std::vector<std::string>;
@@ -90,6 +95,24 @@ TEST_F(PresenceTest, StartSwitchOrNoKeyboardKeepsTheWindowClosed) {
   RecordingLink other;
   EXPECT_TRUE(PresenceUpdate(0, empty, icons, other));  // nothing was present: no removal
   EXPECT_TRUE(other.calls.empty());  // no change from the start count: the window handles that case
+}
+
+TEST_F(PresenceTest, AnOpenAskedForDuringTheReadOpensTheWindowWhenTheReadEnds) {
+  state.firstOpen = true;  // "/Start": the read alone would not open the window
+  bool deferred = false;
+  link.duringRead = [&] { deferred = DeferOpenWhileReading(state); };
+  EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
+  EXPECT_TRUE(deferred);
+  EXPECT_EQ(link.calls, (Calls{"default block", "settings", "reload", "icon present", "open"}));
+  EXPECT_FALSE(state.openRequested.load());
+
+  // Outside a read the request is answered at once, and no later update opens the window for it.
+  EXPECT_FALSE(DeferOpenWhileReading(state));
+  link.calls.clear();
+  link.duringRead = nullptr;
+  EXPECT_TRUE(PresenceUpdate(0, state, icons, link));
+  EXPECT_TRUE(PresenceUpdate(1, state, icons, link));
+  EXPECT_EQ(link.calls.back(), "icon present");
 }
 
 TEST_F(PresenceTest, AFailedLayoutReadIsToldAndTheRestStillRuns) {

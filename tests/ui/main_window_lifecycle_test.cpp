@@ -7,11 +7,15 @@
 #include <shellapi.h>
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <set>
+#include <vector>
+#include <string_view>
+#include <thread>
 
 #include "app/paths.h"
 #include "device/commands.h"
@@ -70,6 +74,37 @@ bool PumpUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
       ::DispatchMessageW(&msg);
     }
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+  return true;
+}
+
+// The visible message boxes a window owns.
+std::vector<HWND> OwnedBoxes(HWND owner) {
+  struct Search {
+    HWND owner;
+    std::vector<HWND> boxes;
+  } search{owner, {}};
+  ::EnumThreadWindows(
+      ::GetWindowThreadProcessId(owner, nullptr),
+      [](HWND window, LPARAM lParam) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lParam);
+        wchar_t name[16] = {};
+        ::GetClassNameW(window, name, 16);
+        if (std::wstring_view(name) == L"#32770" && ::GetWindow(window, GW_OWNER) == s->owner &&
+            ::IsWindowVisible(window))
+          s->boxes.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.boxes;
+}
+
+// Waits on its own thread (the window's thread is inside the box) until the condition holds.
+bool WaitOnThisThread(const std::function<bool()>& condition, int timeoutMs = 10000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   return true;
 }
@@ -165,6 +200,65 @@ TEST_F(MainWindowTest, UnplugHidesAndPlugReadsAgainWithoutOpening) {
   EXPECT_EQ(CountReports(sim.Log(), device::kOpReadDefaultKeyBlock, 0), 1);
   PumpUntil([] { return false; }, 300);  // an Open request would have arrived by now
   EXPECT_FALSE(Visible());
+}
+
+TEST_F(MainWindowTest, OpeningDuringTheArrivalReadOpensAfterTheReadWithoutABox) {
+  Start();
+  ASSERT_TRUE(PumpUntil([&] { return Visible() && KeyboardReadDone(); }));
+  Command(IDC_CONTROL_CANCEL);
+  sim.Unplug();
+  ASSERT_TRUE(PumpUntil([&] { return window->lastPresence() == 0; }));
+  sim.Get<void (*)(int)>("SimSetReplyDelayMs")(40);  // a slow keyboard: the read takes a while
+  sim.Plug();
+  ASSERT_TRUE(PumpUntil([&] { return window->readingKeyboard(); }));
+
+  const HWND main = window->hwnd();
+  std::atomic<bool> boxSeen{false};
+  std::atomic<bool> done{false};
+  std::thread user([&] {  // answers any box, so that a wrong one cannot hold the test
+    while (!done.load()) {
+      for (HWND box : OwnedBoxes(main)) {
+        boxSeen = true;
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  });
+  ::PostMessageW(main, kMsgOpen, kOpenRequest, 0);  // as a tray double-click or a second start
+  const bool shown = PumpUntil([&] { return Visible(); }, 20000);
+  done = true;
+  user.join();
+  sim.Get<void (*)(int)>("SimSetReplyDelayMs")(0);
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(boxSeen.load()) << "no keyboard is missing: it is being read";
+  EXPECT_EQ(window->lastPresence(), 1);
+}
+
+TEST_F(MainWindowTest, OneTrayDoubleClickWhileUnpluggedGivesOneBoxThatTheArrivalCloses) {
+  Start();
+  ASSERT_TRUE(PumpUntil([&] { return KeyboardReadDone(); }));
+  Command(IDC_CONTROL_CANCEL);
+  sim.Unplug();
+  ASSERT_TRUE(PumpUntil([&] { return window->lastPresence() == 0; }));
+
+  const HWND main = window->hwnd();
+  std::size_t mostBoxes = 0;
+  bool closedByArrival = false;
+  std::thread user([&] {
+    if (!WaitOnThisThread([&] { return !OwnedBoxes(main).empty(); })) return;
+    ::PostMessageW(main, kMsgOpen, kOpenRequest, 0);  // asked again while the box is open
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    mostBoxes = OwnedBoxes(main).size();
+    sim.Plug();
+    closedByArrival = WaitOnThisThread([&] { return OwnedBoxes(main).empty(); }, 20000);
+    for (HWND box : OwnedBoxes(main)) ::PostMessageW(box, WM_COMMAND, IDOK, 0);  // leave no box behind
+  });
+  ::PostMessageW(main, kTrayCallback, kTrayIconId, WM_LBUTTONDBLCLK);
+  const bool shown = PumpUntil([&] { return Visible(); }, 30000);
+  user.join();
+  EXPECT_EQ(mostBoxes, 1u);
+  EXPECT_TRUE(closedByArrival);
+  EXPECT_TRUE(shown) << "the request the box answered is met once the keyboard has been read";
 }
 
 TEST_F(MainWindowTest, ThreeLayerPressesLeaveLayerBAndItsCaptions) {

@@ -14,7 +14,8 @@ struct WindowSearch {
   DWORD processId;
   UINT message;
   WPARAM request;
-  bool sent = false;
+  UINT timeoutMs;
+  SignalResult result = SignalResult::kNoWindow;
 };
 
 BOOL CALLBACK SignalIfTagged(HWND window, LPARAM lParam) {
@@ -22,8 +23,10 @@ BOOL CALLBACK SignalIfTagged(HWND window, LPARAM lParam) {
   DWORD owner = 0;
   ::GetWindowThreadProcessId(window, &owner);
   if (owner != search->processId || ::GetWindowLongPtrW(window, GWLP_USERDATA) != kMainWindowTag) return TRUE;
-  ::SendMessageW(window, search->message, search->request, 0);
-  search->sent = true;
+  DWORD_PTR reply = 0;
+  const bool taken = ::SendMessageTimeoutW(window, search->message, search->request, 0, SMTO_ABORTIFHUNG,
+                                           search->timeoutMs, &reply) != 0;
+  search->result = taken ? SignalResult::kDelivered : SignalResult::kNoAnswer;
   return FALSE;
 }
 }  // namespace
@@ -53,11 +56,11 @@ DWORD FindInstanceProcess(const std::u16string& executableName) {
   return 0;
 }
 
-bool SignalInstanceWindow(DWORD processId, InstanceRequest request) {
+SignalResult SignalInstanceWindow(DWORD processId, InstanceRequest request, UINT timeoutMs) {
   WindowSearch search{processId, request == InstanceRequest::kOpen ? kMsgOpen : kMsgKill,
-                      request == InstanceRequest::kOpen ? kOpenRequest : kKillRequest};
+                      request == InstanceRequest::kOpen ? kOpenRequest : kKillRequest, timeoutMs};
   ::EnumWindows(&SignalIfTagged, reinterpret_cast<LPARAM>(&search));
-  return search.sent;
+  return search.result;
 }
 
 bool ShellOpen(const std::u16string& target, int show) {

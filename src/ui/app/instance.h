@@ -42,9 +42,11 @@ class InstanceMutex {
 // (case-insensitive); this process itself is passed over. 0 when there is none.
 DWORD FindInstanceProcess(const std::u16string& executableName);
 
+enum class SignalResult { kDelivered, kNoWindow, kNoAnswer };
+
 // Sends the request to the first top-level window of the process that carries the main window's
-// tag. false when there is none.
-bool SignalInstanceWindow(DWORD processId, InstanceRequest request);
+// tag, waiting at most timeoutMs for it to be taken: a hung instance must not hang this one.
+SignalResult SignalInstanceWindow(DWORD processId, InstanceRequest request, UINT timeoutMs = 5000);
 
 // The shell's "open" verb on a file or address; false when the shell refused. No error dialog.
 bool ShellOpen(const std::u16string& target, int show);

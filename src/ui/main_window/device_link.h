@@ -44,6 +44,9 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
   void SetWindowReady() { windowReady_ = true; }
   // Shows the no-keyboard icon unless an icon is shown already.
   void ShowInitialTrayIcon();
+  // For a request to open the window: true when the keyboard is being read; the window's open
+  // request then comes when the read ends.
+  bool DeferOpenWhileReading() { return app::DeferOpenWhileReading(presence_); }
   // Ends the library and waits for every worker, serving the window's sent messages meanwhile.
   // Nothing posts to the window or starts a thread afterwards.
   void Stop();
@@ -55,6 +58,7 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
   int CurrentProfile();
   bool layerB() const { return notifications_ && notifications_->LayerB(); }
   int lastPresence() const { return presence_.lastPresence.load(); }
+  bool readingKeyboard() const { return presence_.reading.load(); }
   bool firstOpen() const { return presence_.firstOpen.load(); }
   std::optional<app::TrayIcon> trayIcon() const { return icons_.Current(); }
   bool workersFinished() const { return workers_.AllFinished(); }

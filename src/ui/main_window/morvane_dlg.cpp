@@ -19,9 +19,24 @@ namespace {
 std::atomic<CMorvaneDlg*> g_window{nullptr};
 std::atomic<HWND> g_windowHandle{nullptr};
 
-constexpr int kProfileButtons[] = {IDC_FUNC_PROFILE1, IDC_FUNC_PROFILE2, IDC_FUNC_PROFILE3};
-
 [[noreturn]] void EndProgram() { ::ExitProcess(0); }
+
+// Whether a child of the window shows exactly this text (a message box's text).
+bool HasChildWithText(HWND window, const std::u16string& text) {
+  struct Search {
+    const std::u16string& text;
+    bool found = false;
+  } search{text};
+  ::EnumChildWindows(
+      window,
+      [](HWND child, LPARAM lParam) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lParam);
+        s->found = WindowText(child) == s->text;
+        return s->found ? FALSE : TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
 
 }  // namespace
 
@@ -34,10 +49,13 @@ CMorvaneDlg::CMorvaneDlg(MainWindowSetup setup)
       pictures_(setup_.paths.skinsFolder),
       keyboard_(KeyboardPanel::Context{setup_.texts, setup_.stores, [this] { return CurrentProfile(); },
                                        [this] { return layerB(); }, [this] { SetModified(true); }}),
+      profile_(ProfilePanel::Context{setup_.texts, setup_.location,
+                                     [this] { return device_ ? device_->state().CachedProfile() : -1; }}),
       tray_(TrayPanel::Actions{[this] { Open(); }, [this] { Exit(); }}) {
   HandleInstance();
   AddPanel(keyboard_);
   AddPanel(lighting_);
+  AddPanel(profile_);
   AddPanel(tray_);
 }
 
@@ -55,14 +73,14 @@ void CMorvaneDlg::HandleInstance() {
   const app::CommandLineSwitches switches = app::ParseCommandLine(setup_.arguments);
   if (switches.kill) {
     if (const DWORD running = FindInstanceProcess(setup_.paths.executableName)) {
-      (void)SignalInstanceWindow(running, InstanceRequest::kKill);
+      SignalRunningInstance(running, InstanceRequest::kKill);
       EndProgram();
     }
   }
   keepInTray_ = switches.start;
   if (InstanceMutex::Exists()) {
     if (const DWORD running = FindInstanceProcess(setup_.paths.executableName)) {
-      (void)SignalInstanceWindow(running, InstanceRequest::kOpen);
+      SignalRunningInstance(running, InstanceRequest::kOpen);
       EndProgram();
     }
   } else {
@@ -70,6 +88,11 @@ void CMorvaneDlg::HandleInstance() {
   }
   if (setup_.startCompanion) (void)ShellOpen(setup_.paths.companionExecutable, SW_HIDE);
   modified_ = false;
+}
+
+void CMorvaneDlg::SignalRunningInstance(DWORD processId, InstanceRequest request) const {
+  if (SignalInstanceWindow(processId, request) == SignalResult::kNoAnswer)
+    ::MessageBoxW(nullptr, Wide(std::u16string(setup_.texts.Text(TextId::MAIN_INSTANCE_NO_ANSWER_PROMPT))), L"", MB_OK);
 }
 
 // --- start-up --------------------------------------------------------------------------------------------
@@ -143,9 +166,11 @@ void CMorvaneDlg::PlaceControls() {
   // panels' buttons with them.
   keyboard_.LayoutKeyButtons(hwnd(), looks_.Looks());
   lighting_.AttachControls({hwnd(), layout, IsEnglish(setup_.paths.languageFile), pictures_, background()});
+  profile_.AttachButtons(hwnd());
   skin_.Place(hwnd(), kMainWindowSpec, layout, pictures_, [this](int id) {
-    CPngButton* button = keyboard_.ButtonOf(id);
-    return button ? button : lighting_.ButtonOf(id);
+    if (CPngButton* button = keyboard_.ButtonOf(id)) return button;
+    if (CPngButton* button = profile_.ButtonOf(id)) return button;
+    return lighting_.ButtonOf(id);
   });
   lighting_.ShowPlaced(ReadLampSwitch());
 
@@ -156,7 +181,6 @@ void CMorvaneDlg::PlaceControls() {
     button.SetCaptionStyle(true, points, face, colour, CPngButton::kDefaultCaptionFormat);
   };
   caption(IDC_VOLSKA_LINK, link_, 8, u"Verdana", RGB(0xE4, 0xE4, 0xE4));
-  caption(IDC_FUNC_PROFILES, u"", 10, u"Arial", 0xE4E4E4);
   caption(IDC_VOLSKA_VER, std::u16string(texts.Text(TextId::MAIN_BUTTON_VOLSKA_VER)), 8, u"Verdana", 0xE4E4E4);
   ::EnableWindow(Item(IDC_VOLSKA_VER), FALSE);
   WindowButton(IDC_CONTROL_HELP).SetTooltip(std::u16string(texts.Text(TextId::MAIN_HELP_PROMPT)), true);
@@ -221,7 +245,7 @@ void CMorvaneDlg::SetLanguageCaptions() {
 void CMorvaneDlg::OnDeferredInit() {
   (void)tray_.Create(hwnd(), std::u16string(setup_.texts.Text(TextId::KEYBOARD_TRAY_DESC)), appIcon_.get());
   device_->ShowInitialTrayIcon();
-  RebuildProfileMenu(true);
+  profile_.RebuildProfileMenu(true);
   ready_ = true;
   device_->SetWindowReady();
   ::ShowWindow(hwnd(), SW_HIDE);
@@ -235,9 +259,12 @@ bool CMorvaneDlg::OnPrivateMessage(UINT message, WPARAM wParam) {
       if (wParam == kInitRequest) OnDeferredInit();
       return true;
     case kMsgOpen:
+      // The asking process is let go first: what opening shows (a box) must not hold it.
+      if (::InSendMessage()) ::ReplyMessage(0);
       if (wParam == kOpenRequest) Open();
       return true;
     case kMsgKill:
+      if (::InSendMessage()) ::ReplyMessage(0);
       if (wParam == kKillRequest) Exit();
       return true;
     case kMsgReload:
@@ -382,14 +409,40 @@ void CMorvaneDlg::SetModified(bool modified) {
 }
 
 void CMorvaneDlg::Open() {
+  if (device_ && device_->DeferOpenWhileReading()) return;  // it opens when the read ends
   if (lastPresence() == 0) {
-    Tell(setup_.texts.Text(TextId::MAIN_NO_DEVICE_PROMPT));
-    return;
+    TellNoKeyboard();
+    // The keyboard's arrival closes the box: the request it answered is met once the read ends.
+    if (shutDown_ || (device_ && device_->DeferOpenWhileReading()) || lastPresence() == 0) return;
   }
   opened_ = true;
   HideFromTaskbar(false);
   ::ShowWindow(hwnd(), ::IsIconic(hwnd()) ? SW_RESTORE : SW_SHOW);
   ::SetForegroundWindow(hwnd());
+}
+
+void CMorvaneDlg::TellNoKeyboard() {
+  if (noKeyboardBox_) return;  // asked again while the box is open: still one box
+  noKeyboardBox_ = true;
+  Tell(setup_.texts.Text(TextId::MAIN_NO_DEVICE_PROMPT));
+  noKeyboardBox_ = false;
+}
+
+void CMorvaneDlg::CloseNoKeyboardBox() const {
+  if (!noKeyboardBox_) return;
+  struct Search {
+    HWND owner;
+    std::u16string text;
+  } search{hwnd(), std::u16string(setup_.texts.Text(TextId::MAIN_NO_DEVICE_PROMPT))};
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND box, LPARAM lParam) -> BOOL {
+        const auto* s = reinterpret_cast<const Search*>(lParam);
+        if (::GetWindow(box, GW_OWNER) != s->owner || !HasChildWithText(box, s->text)) return TRUE;
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
 }
 
 void CMorvaneDlg::Apply() {
@@ -455,40 +508,15 @@ void CMorvaneDlg::ReloadFromDevice() {
                                 setup_.texts, setup_.location,  [this] { keyboard_.RefreshKeyButtons(); }};
   (void)profiles::SyncFromKeyboard(context);
   SetModified(false);
-  ShowCurrentProfileButton();
-  RebuildProfileMenu(false);
+  profile_.ShowCurrentProfile();
+  profile_.RebuildProfileMenu(false);
+  CloseNoKeyboardBox();
 }
 
 void CMorvaneDlg::KeyboardRemoved() {
   CancelOpenDialogs();
   if (::IsWindowVisible(hwnd())) ::ShowWindow(hwnd(), SW_MINIMIZE);
   ::ShowWindow(hwnd(), SW_HIDE);
-}
-
-void CMorvaneDlg::ShowCurrentProfileButton() {
-  const int selected = profiles::SelectedProfileButton(device_->state().CachedProfile());
-  for (int i = 0; i < 3; ++i) WindowButton(kProfileButtons[i]).SetSelected(i == selected, true);
-}
-
-void CMorvaneDlg::RebuildProfileMenu(bool create) {
-  if (create || !profileMenu_) profileMenu_.Reset(::CreatePopupMenu());
-  HMENU menu = profileMenu_.get();
-  if (!menu) return;
-  while (::GetMenuItemCount(menu) > 0) ::DeleteMenu(menu, 0, MF_BYPOSITION);
-  const profiles::ProfileMenuModel model =
-      profiles::BuildProfileMenu(device_->state().CachedProfile(), setup_.texts, setup_.location);
-  for (const profiles::ProfileMenuItem& item : model.items) {
-    if (item.command == 0) {
-      ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    } else {
-      ::AppendMenuW(menu, MF_STRING, item.command, Wide(item.text));
-    }
-  }
-  ::CheckMenuItem(menu, static_cast<UINT>(model.checkedPosition), MF_BYPOSITION | MF_CHECKED);
-  CPngButton& button = WindowButton(IDC_FUNC_PROFILES);
-  SetWindowTextU16(button.hwnd(), model.buttonText);
-  button.SetTooltip(model.buttonTooltip, true);
-  button.Redraw();
 }
 
 // --- store::Prompter ---------------------------------------------------------------------------------

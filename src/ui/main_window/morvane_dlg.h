@@ -1,7 +1,7 @@
 // CMorvaneDlg: the program's only top-level window, a skinned dialog that lives from start to exit.
 // It keeps the window's life: the instance handling, the start-up order, its private messages, the
-// window buttons, Apply and the shutdown. Its parts handle their own controls (the keyboard panel,
-// the lighting panel, the tray panel) and the keyboard is reached through the device link, whose
+// window buttons, Apply and the shutdown. Its parts handle their own controls (the keyboard,
+// lighting, profile and tray panels) and the keyboard is reached through the device link, whose
 // workers reach the window only through its private messages.
 #pragma once
 
@@ -27,6 +27,7 @@
 #include "ui/main_window/device_link.h"
 #include "ui/main_window/keyboard_panel.h"
 #include "ui/main_window/lighting_panel.h"
+#include "ui/main_window/profile_panel.h"
 #include "ui/main_window/tray_panel.h"
 #include "ui/main_window/window_messages.h"
 #include "ui/skin/base_dialog.h"
@@ -65,6 +66,7 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   int trayIcon() const;
   bool trayCreated() const { return tray_.icon().created(); }
   int lastPresence() const { return device_ ? device_->lastPresence() : 0; }
+  bool readingKeyboard() const { return device_ && device_->readingKeyboard(); }
   bool firstOpen() const { return device_ && device_->firstOpen(); }
   bool layerB() const { return device_ && device_->layerB(); }
   bool shutDown() const { return shutDown_; }
@@ -93,6 +95,8 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
  private:
   // Start-up pieces, in their order.
   void HandleInstance();
+  // Asks the running instance; says so when it does not answer.
+  void SignalRunningInstance(DWORD processId, InstanceRequest request) const;
   void StartDeviceLink();
   void CreateWorkingStore();
   void LoadPictures();
@@ -109,8 +113,9 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   void CancelOpenDialogs();
   void ReloadFromDevice();
   void KeyboardRemoved();
-  void RebuildProfileMenu(bool create);
-  void ShowCurrentProfileButton();
+  // "No keyboard detected", one box at a time; closed by the keyboard's arrival.
+  void TellNoKeyboard();
+  void CloseNoKeyboardBox() const;
   void ShowMainMenu();
   void ShowBusyFrame(int frame);
   void PaintMinimisedIcon();
@@ -132,6 +137,7 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   std::atomic<bool> modified_{false};
   std::atomic<bool> ready_{false};
   bool opened_ = false;  // opened on purpose once: from then on the window may be shown
+  bool noKeyboardBox_ = false;
   bool shutDown_ = false;
   std::u16string link_;
 
@@ -143,10 +149,10 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
 
   KeyboardPanel keyboard_;
   LightingPanel lighting_;
+  ProfilePanel profile_;
   TrayPanel tray_;
   SkinnedControls skin_;  // places every control; owns the window's own image buttons
   CPngButton unplacedButton_;
-  UniqueMenu profileMenu_;
   std::unique_ptr<BusyIndicator> busy_;
   std::vector<platform::UniqueHandle> namedEvents_;
   AboutBox* about_ = nullptr;
