@@ -85,4 +85,5 @@
   X(MAIN_SWITCH_COLOR_TEXT, u"Switch to the function keys mode", 108) \
   X(MAIN_DEFAULT_MATRIX_PROMPT, u"Reads the default keyboard layout failure", 108) \
   X(MAIN_NO_DEVICE_PROMPT, u"Device is not detected\uFF0Cthe key settings can not be displayed! ", 108) \
-  X(MAIN_INSTANCE_NO_ANSWER_PROMPT, u"The program is running already but does not answer.", 108)
+  X(MAIN_INSTANCE_NO_ANSWER_PROMPT, u"The program is running already but does not answer.", 108) \
+  X(MAIN_KEYBOARD_NOT_READ_PROMPT, u"The keyboard could not be read; nothing is written to it until it has been read.", 108)

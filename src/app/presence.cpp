@@ -48,7 +48,6 @@ void ReadArrivedKeyboard(PresenceLink& link) {
 }  // namespace
 
 bool PresenceUpdate(int deviceCount, PresenceState& state, TrayIconChoice& icons, PresenceLink& link) {
-  std::lock_guard serial(state.serial);
   const int last = state.lastPresence.load();
   if (deviceCount == last) return true;
   const bool present = deviceCount != 0;
@@ -92,6 +91,63 @@ void RunTrayIconThread(bool play, TrayIconGate& gate, TrayIconChoice& icons, con
   if (const auto icon = play ? icons.SelectPlay() : icons.SelectPresence()) setIcon(*icon);
   pause(1);
   gate.Release();
+}
+
+PresenceWorker::~PresenceWorker() {
+  Stop();
+  Join();
+}
+
+void PresenceWorker::Post(int deviceCount) {
+  std::lock_guard lock(lock_);
+  if (stopped_) return;
+  pending_ = deviceCount;
+  if (running_) return;  // the running update takes it when it ends
+  running_ = true;
+  // A thread that let running_ go has nothing left to do: joining it is immediate.
+  if (thread_.joinable()) thread_.join();
+  ++started_;
+  thread_ = std::thread([this] { Run(); });
+}
+
+void PresenceWorker::Run() {
+  for (;;) {
+    int count = 0;
+    {
+      std::lock_guard lock(lock_);
+      if (!pending_ || stopped_) {
+        running_ = false;
+        return;
+      }
+      count = *pending_;
+      pending_.reset();
+    }
+    update_(count);
+  }
+}
+
+void PresenceWorker::Stop() {
+  std::lock_guard lock(lock_);
+  stopped_ = true;
+}
+
+bool PresenceWorker::Idle() const {
+  std::lock_guard lock(lock_);
+  return !running_;
+}
+
+void PresenceWorker::Join() {
+  std::thread finished;
+  {
+    std::lock_guard lock(lock_);
+    finished.swap(thread_);
+  }
+  if (finished.joinable()) finished.join();
+}
+
+int PresenceWorker::threadsStarted() const {
+  std::lock_guard lock(lock_);
+  return started_;
 }
 
 void WorkerThreads::Start(std::function<void()> work) {

@@ -46,9 +46,6 @@ struct PresenceState {
   std::atomic<bool> stopping{false};   // shutdown has begun: waiting threads give up
   std::atomic<bool> reading{false};    // an arrived keyboard is being read
   std::atomic<bool> openRequested{false};  // the window was asked to open during a read
-  // One presence update at a time: two threads started close together (the start-up count and an
-  // arrival report) would otherwise both see the old count and read the keyboard twice.
-  std::mutex serial;
 };
 
 class PresenceLink {
@@ -96,6 +93,38 @@ class TrayIconGate {
 // or the presence icon again, pauses 1 ms and lets the gate go. setIcon receives each change.
 void RunTrayIconThread(bool play, TrayIconGate& gate, TrayIconChoice& icons, const std::atomic<bool>& stopping,
                        const std::function<void(TrayIcon)>& setIcon, const std::function<void(unsigned)>& pause);
+
+// The presence updates, run one after another on at most one thread. Device counts reported
+// while an update runs are merged: only the newest is kept, and it runs once the current update
+// ends. However fast plug and unplug events come, one thread works and a burst costs at most one
+// follow-up read.
+class PresenceWorker {
+ public:
+  explicit PresenceWorker(std::function<void(int deviceCount)> update) : update_(std::move(update)) {}
+  ~PresenceWorker();
+  PresenceWorker(const PresenceWorker&) = delete;
+  PresenceWorker& operator=(const PresenceWorker&) = delete;
+
+  // Never waits for an update to finish.
+  void Post(int deviceCount);
+  // No update starts after this; the running one finishes (poll Idle, then Join).
+  void Stop();
+  bool Idle() const;
+  void Join();
+  // Threads started so far.
+  int threadsStarted() const;
+
+ private:
+  void Run();
+
+  std::function<void(int)> update_;
+  mutable std::mutex lock_;
+  std::optional<int> pending_;
+  bool running_ = false;
+  bool stopped_ = false;
+  int started_ = 0;
+  std::thread thread_;
+};
 
 // Threads started one at a time and all joined at the end, so none outlives its owner. Finished
 // threads are joined as new ones start.

@@ -56,6 +56,14 @@ std::u16string ProfileFilePath(int /*index*/, const ProfileLocation& location) {
   return folder + platform::kPathSeparator + std::u16string(kProfileFileName);
 }
 
+void RemoveInterruptedSave(const ProfileLocation& location) {
+  // The folder is not made here: a start without a keyboard leaves the documents folder alone.
+  const std::u16string file = lighting::UserFolderPath(location.documentsFolder) + platform::kPathSeparator +
+                              std::u16string(kProfileFileName);
+  const std::u16string temporary = platform::TemporaryPathFor(file);
+  if (platform::FileExists(temporary)) (void)platform::RemoveFile(temporary);
+}
+
 ProfileCheck CheckProfileBytes(std::span<const std::uint8_t> file) {
   if (file.size() > std::numeric_limits<std::uint32_t>::max()) return ProfileCheck::TooLarge;
   if (file.size() < MainBlock::kSize) return ProfileCheck::TooSmall;

@@ -28,6 +28,10 @@ ProfileLocation DefaultProfileLocation();
 
 // "<documents>/Tamro/$Profile0" for every index (one file holds all profile blocks); creates the
 // folder when it is missing.
+// A save cut short (the program ended between writing the new file and putting it in place)
+// leaves its temporary file beside the profile file, which is itself whole: removed at start.
+void RemoveInterruptedSave(const ProfileLocation& location);
+
 std::u16string ProfileFilePath(int index, const ProfileLocation& location);
 
 // Validation results.

@@ -49,6 +49,7 @@ int SyncFromKeyboard(SyncContext& c) {
     c.stores.working.FreeAll();
     result = InstallDefaultStore(c.stores.working);
   }
+  c.device.SetConfigurationRead(result == 1);
   if (c.refreshKeyButtons) c.refreshKeyButtons();
   return result;
 }
@@ -80,6 +81,13 @@ ProfileMenuModel BuildProfileMenu(int currentProfile, const LanguageTable& texts
 }
 
 int ApplyCurrentProfile(SyncContext& c) {
+  if (!c.device.ConfigurationRead()) {
+    // The working store holds defaults: saving or sending it would put them in place of what the
+    // user has.
+    c.prompter.Tell(c.texts.Text(c.device.KeyboardDetected() ? TextId::MAIN_KEYBOARD_NOT_READ_PROMPT
+                                                              : TextId::MAIN_NO_DEVICE_PROMPT));
+    return 0;
+  }
   auto guard = c.stores.working.Lock();
   const int saved = SaveCurrentProfile(c.stores.working, false, c.location);
   store::DownloadContext download = DownloadOf(c);

@@ -25,6 +25,12 @@ class DeviceState {
   // Whether a keyboard's settings have been read since start.
   bool KeyboardDetected() const { return detected_.load(); }
 
+  // Whether the keyboard's configuration has been read back since it arrived. Until it has, the
+  // working store holds defaults, not what the keyboard holds: nothing may replace the profile
+  // file or the keyboard's configuration with them.
+  bool ConfigurationRead() const { return configurationRead_.load(); }
+  void SetConfigurationRead(bool read) { configurationRead_.store(read); }
+
   // -1 = not known.
   int CachedProfile() const { return cachedProfile_.load(); }
   void SetCachedProfile(int profile) { cachedProfile_.store(profile); }
@@ -35,6 +41,7 @@ class DeviceState {
   KeyMapImage template_ = BuiltInLayout();
   std::atomic<std::size_t> macroSpace_{0};
   std::atomic<bool> detected_{false};
+  std::atomic<bool> configurationRead_{false};
   std::atomic<int> cachedProfile_{-1};
 };
 

@@ -138,7 +138,7 @@ TEST(LanguageIds, KeysAreTheIdNamesInLoadingOrder) {
   EXPECT_EQ(mv::InfoOf(TextId::MEDIA_Next_TRACK_5).id, u"MEDIA_Next_TRACK_5");
   // The program's own texts follow the original table's last one.
   EXPECT_EQ(static_cast<int>(TextId::MAIN_INSTANCE_NO_ANSWER_PROMPT), static_cast<int>(TextId::MAIN_NO_DEVICE_PROMPT) + 1);
-  EXPECT_EQ(mv::InfoOf(static_cast<TextId>(mv::kTextCount - 1)).id, u"MAIN_INSTANCE_NO_ANSWER_PROMPT");
+  EXPECT_EQ(mv::InfoOf(static_cast<TextId>(mv::kTextCount - 1)).id, u"MAIN_KEYBOARD_NOT_READ_PROMPT");
   EXPECT_EQ(static_cast<int>(TextId::MEDIA_PALYER_1), static_cast<int>(TextId::UNKNOWN_KEY) + 1);
   EXPECT_EQ(static_cast<int>(TextId::FUNC_KEY_DESC1), static_cast<int>(TextId::MEDIA_MAIL_18) + 1);
 }

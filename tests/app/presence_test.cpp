@@ -1,8 +1,10 @@
 // The presence steps over a recording link: what an arrival, a removal and a repeated count do,
-// the first-open rule, giving up at shutdown; the tray icon choice and the tray-icon threads.
+// the first-open rule, giving up at shutdown; the tray icon choice and the tray-icon threads; the
+// presence worker that merges bursts of events.
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -162,8 +164,11 @@ TEST(PresenceThreads, TwoArrivalsCloseTogetherReadTheKeyboardOnce) {
     std::atomic<int>& reads_;
   } link(reads);
   {
-    WorkerThreads threads;
-    for (int i = 0; i < 2; ++i) threads.Start([&] { (void)PresenceUpdate(1, state, icons, link); });
+    // The start-up count and an arrival report, close together: one update at a time, and the
+    // second sees the first's count.
+    PresenceWorker worker([&](int count) { (void)PresenceUpdate(count, state, icons, link); });
+    for (int i = 0; i < 2; ++i) worker.Post(1);
+    while (!worker.Idle()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   EXPECT_EQ(reads.load(), 1);
 }
@@ -221,6 +226,78 @@ TEST(WorkerThreads, JoinsEveryThreadItStarted) {
     for (int i = 0; i < 8; ++i) threads.Start([&] { ran.fetch_add(1); });
   }  // the destructor joins
   EXPECT_EQ(ran.load(), 8);
+}
+
+}  // namespace
+}  // namespace mv::app
+
+namespace mv::app {
+namespace {
+
+// An update that holds its thread until released, recording the counts it ran with.
+class HeldUpdates {
+ public:
+  void operator()(int count) {
+    std::unique_lock lock(lock_);
+    counts_.push_back(count);
+    changed_.notify_all();
+    changed_.wait(lock, [&] { return released_; });
+  }
+  void Release() {
+    std::lock_guard lock(lock_);
+    released_ = true;
+    changed_.notify_all();
+  }
+  void WaitForFirst() {
+    std::unique_lock lock(lock_);
+    changed_.wait(lock, [&] { return !counts_.empty(); });
+  }
+  std::vector<int> Counts() {
+    std::lock_guard lock(lock_);
+    return counts_;
+  }
+
+ private:
+  std::mutex lock_;
+  std::condition_variable changed_;
+  std::vector<int> counts_;
+  bool released_ = false;
+};
+
+void WaitUntilIdle(const PresenceWorker& worker) {
+  while (!worker.Idle()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+TEST(PresenceWorker, ABurstOfEventsMergesIntoOneFollowUpOfTheNewestCountOnOneThread) {
+  HeldUpdates updates;
+  PresenceWorker worker([&](int count) { updates(count); });
+  worker.Post(1);
+  updates.WaitForFirst();
+  for (int i = 0; i < 200; ++i) worker.Post(i % 2);  // replugs while the first read runs; ends on 1
+  updates.Release();
+  WaitUntilIdle(worker);
+  EXPECT_EQ(updates.Counts(), (std::vector<int>{1, 1}));
+  EXPECT_EQ(worker.threadsStarted(), 1);
+
+  worker.Post(0);  // a later event starts the next update
+  WaitUntilIdle(worker);
+  EXPECT_EQ(updates.Counts(), (std::vector<int>{1, 1, 0}));
+  EXPECT_LE(worker.threadsStarted(), 2);
+}
+
+TEST(PresenceWorker, NothingRunsAfterStop) {
+  HeldUpdates updates;
+  PresenceWorker worker([&](int count) { updates(count); });
+  worker.Post(1);
+  updates.WaitForFirst();
+  worker.Post(0);
+  worker.Stop();
+  updates.Release();
+  WaitUntilIdle(worker);
+  worker.Join();
+  worker.Post(1);
+  EXPECT_EQ(updates.Counts(), (std::vector<int>{1}));
+  EXPECT_TRUE(worker.Idle());
 }
 
 }  // namespace

@@ -189,6 +189,20 @@ TEST_F(ProfileFileTest, ProfilePathIsOneFileInTheUserFolder) {
   EXPECT_GT(ReadBytes(folder / "Tamro" / "$Profile0").size(), 32832u);
 }
 
+TEST_F(ProfileFileTest, TheTemporaryFileOfASaveCutShortGoesAtTheNextStartAndTheProfileStays) {
+  const ProfileLocation location{Utf8ToUtf16(folder.string()), {}};
+  RemoveInterruptedSave(location);  // nothing there: the user folder is not made for it
+  EXPECT_FALSE(std::filesystem::exists(folder / "Tamro"));
+
+  const auto path = ProfileFilePath(0, location);
+  ASSERT_EQ(WriteDefaultProfileFile(path), 1);
+  const auto profile = ReadBytes(folder / "Tamro" / "$Profile0");
+  std::ofstream(folder / "Tamro" / "$Profile0.tmp", std::ios::binary) << "half a save";
+  RemoveInterruptedSave(location);
+  EXPECT_FALSE(std::filesystem::exists(folder / "Tamro" / "$Profile0.tmp"));
+  EXPECT_EQ(ReadBytes(folder / "Tamro" / "$Profile0"), profile);
+}
+
 #ifndef _WIN32
 // A file-size limit makes the write fail part-way through, as a full disk would.
 class FileSizeLimit {

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
+#include <string>
+#include <chrono>
 
 #include "keys/key_assignment.h"
 #include "profiles/sync.h"
@@ -145,6 +148,51 @@ TEST_F(SyncTest, ApplyWritesTheMacroAreaAndTheCurrentBank) {
   EXPECT_GE(macro, 1);
   ASSERT_FALSE(banks.empty());
   for (int bank : banks) EXPECT_EQ(bank, 2);
+}
+
+// Remembers what it was told.
+class TellingPrompter final : public store::Prompter {
+ public:
+  void Tell(std::u16string_view text) override { told.emplace_back(text); }
+  bool AskYesNo(std::u16string_view, bool) override { return false; }
+  std::vector<std::u16string> told;
+};
+
+TEST_F(SyncTest, AFailedReadKeepsTheProfileFileAndApplyRefusesUntilAReadSucceeds) {
+  // A keyboard that answers slowly enough to fail within the test's short exchange time.
+  sim::InProcessDevice flaky(sim::SimSettings{},
+                             device::ExchangeTiming{std::chrono::milliseconds(20), std::chrono::milliseconds(1)});
+  TellingPrompter told;
+  SyncContext c{stores, device, flaky.commands(), told, texts, location, {}};
+  ASSERT_TRUE(ReadDefaultKeyBlockInto(flaky.commands(), device));
+  ASSERT_TRUE(ReadMacroCapacityInto(flaky.commands(), device));
+  ASSERT_EQ(SyncFromKeyboard(c), 1);
+  const std::u16string file = ProfileFilePath(0, location);
+  const auto good = test::ReadBytes(file);
+  ASSERT_TRUE(good);
+
+  device.ForgetProfile();
+  flaky.keyboard().DropNextReplies(1000000);  // the next arrival's read gets no answer
+  EXPECT_NE(SyncFromKeyboard(c), 1);
+  EXPECT_FALSE(device.ConfigurationRead());
+  EXPECT_EQ(test::ReadBytes(file), good) << "the last good profile file is kept";
+
+  {
+    auto guard = stores.working.Lock();  // a change on top of the defaults the store now holds
+    keys::KeyAssignment disabled;
+    disabled.type = static_cast<std::uint16_t>(keys::AssignmentType::Disabled);
+    ASSERT_TRUE(stores.working.SetRecordFor(0, 0x1E, disabled));
+  }
+  flaky.keyboard().DropNextReplies(0);
+  flaky.keyboard().ClearLog();
+  EXPECT_EQ(ApplyCurrentProfile(c), 0);
+  EXPECT_EQ(flaky.keyboard().ReceivedCount(), 0u) << "nothing is written over the keyboard's configuration";
+  EXPECT_EQ(test::ReadBytes(file), good);
+  ASSERT_EQ(told.told.size(), 1u);
+  EXPECT_EQ(told.told[0], texts.Text(TextId::MAIN_KEYBOARD_NOT_READ_PROMPT));
+
+  ASSERT_EQ(SyncFromKeyboard(c), 1);  // a read that succeeds lifts the refusal
+  EXPECT_TRUE(device.ConfigurationRead());
 }
 
 TEST_F(SyncTest, ApplyWithoutAKeyboardFailsAndKeepsApply) {

@@ -3,7 +3,6 @@
 
 #include "device/quenlink_loader.h"
 #include "profiles/sync.h"
-#include "ui/framework/wide_text.h"
 #include "ui/main_window/window_messages.h"
 #include "ui/res/ui_numbers.h"
 
@@ -14,7 +13,9 @@ namespace {
 constexpr UINT kWindowAnswerMs = 60000;
 }  // namespace
 
-DeviceLink::DeviceLink(const LanguageTable& texts, WindowLink window) : texts_(texts), window_(std::move(window)) {}
+DeviceLink::DeviceLink(WindowLink window)
+    : window_(std::move(window)),
+      presenceWorker_([this](int count) { (void)app::PresenceUpdate(count, presence_, icons_, *this); }) {}
 
 DeviceLink::~DeviceLink() { Stop(); }
 
@@ -52,6 +53,7 @@ void DeviceLink::Stop() {
   presence_.stopping = true;
   // No more events from the library: nothing starts threads or posts work after this.
   device::SetActiveNotifications(nullptr);
+  presenceWorker_.Stop();
   if (api_.End) api_.End();
   WaitForWorkers();
   icons_.Clear();
@@ -59,11 +61,12 @@ void DeviceLink::Stop() {
 
 void DeviceLink::WaitForWorkers() {
   // Presence workers may be sending the window a message: keep serving them while waiting.
-  while (!workers_.AllFinished()) {
+  while (!workersFinished()) {
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
     MSG msg;
     ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
   }
+  presenceWorker_.Join();
   workers_.JoinAll();
 }
 
@@ -86,10 +89,7 @@ void DeviceLink::StartTrayIconThread(bool play) {
   });
 }
 
-void DeviceLink::StartPresenceThread(int deviceCount) {
-  if (presence_.stopping.load()) return;
-  workers_.Start([this, deviceCount] { (void)app::PresenceUpdate(deviceCount, presence_, icons_, *this); });
-}
+void DeviceLink::StartPresenceThread(int deviceCount) { presenceWorker_.Post(deviceCount); }
 
 // --- app::PresenceLink: presence workers -----------------------------------------------------------------
 
@@ -97,8 +97,8 @@ bool DeviceLink::ReadDefaultKeyBlock() { return profiles::ReadDefaultKeyBlockInt
 bool DeviceLink::ReadMacroCapacity() { return profiles::ReadMacroCapacityInto(*commands_, state_); }
 
 void DeviceLink::Tell(TextId text) {
-  if (presence_.stopping.load()) return;
-  ::MessageBoxW(nullptr, Wide(std::u16string(texts_.Text(text))), L"", MB_OK);
+  // The window's thread shows it: a worker never waits on the user.
+  ::PostMessageW(window_.window, kMsgTell, static_cast<WPARAM>(text), 0);
 }
 
 void DeviceLink::ReloadFromKeyboard() {

@@ -30,7 +30,7 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
     std::function<void(app::TrayIcon)> setTrayIcon;  // callable from any thread
   };
 
-  DeviceLink(const LanguageTable& texts, WindowLink window);
+  explicit DeviceLink(WindowLink window);
   ~DeviceLink();
   DeviceLink(const DeviceLink&) = delete;
   DeviceLink& operator=(const DeviceLink&) = delete;
@@ -61,7 +61,8 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
   bool readingKeyboard() const { return presence_.reading.load(); }
   bool firstOpen() const { return presence_.firstOpen.load(); }
   std::optional<app::TrayIcon> trayIcon() const { return icons_.Current(); }
-  bool workersFinished() const { return workers_.AllFinished(); }
+  bool workersFinished() const { return presenceWorker_.Idle() && workers_.AllFinished(); }
+  int presenceThreadsStarted() const { return presenceWorker_.threadsStarted(); }
 
  private:
   // device::NotificationSink (library thread): never waits.
@@ -83,7 +84,6 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
 
   void WaitForWorkers();
 
-  const LanguageTable& texts_;
   WindowLink window_;
   std::atomic<bool> windowReady_{false};
   bool stopped_ = false;
@@ -96,7 +96,8 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
   app::PresenceState presence_;
   app::TrayIconChoice icons_;
   app::TrayIconGate iconGate_;
-  app::WorkerThreads workers_;
+  app::PresenceWorker presenceWorker_;  // the presence updates, on one thread at a time
+  app::WorkerThreads workers_;          // the short tray-icon threads
 };
 
 }  // namespace mv::ui

@@ -113,6 +113,7 @@ BOOL CMorvaneDlg::OnInitDialog() {
   g_window = this;
   g_windowHandle = hwnd();
 
+  profiles::RemoveInterruptedSave(setup_.location);
   StartDeviceLink();
   CreateWorkingStore();
   LoadPictures();
@@ -130,8 +131,8 @@ BOOL CMorvaneDlg::OnInitDialog() {
 }
 
 void CMorvaneDlg::StartDeviceLink() {
-  device_ = std::make_unique<DeviceLink>(setup_.texts,
-                                         DeviceLink::WindowLink{hwnd(), [this](app::TrayIcon icon) { tray_.ShowIcon(icon); }});
+  device_ = std::make_unique<DeviceLink>(
+      DeviceLink::WindowLink{hwnd(), [this](app::TrayIcon icon) { tray_.ShowIcon(icon); }});
   if (!device_->Bind(setup_.libraryName)) EndProgram();
   device_->Start(keepInTray_);
 }
@@ -295,6 +296,9 @@ INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case kMsgBusyFrame:
       ShowBusyFrame(static_cast<int>(wParam));
+      return TRUE;
+    case kMsgTell:
+      if (wParam < static_cast<WPARAM>(kTextCount) && !shutDown_) Tell(setup_.texts.Text(static_cast<TextId>(wParam)));
       return TRUE;
     case WM_WINDOWPOSCHANGING:
       // The dialog manager shows a modal dialog the first time its queue runs empty, which may
@@ -506,7 +510,8 @@ int CMorvaneDlg::CurrentProfile() { return device_ ? device_->CurrentProfile() :
 void CMorvaneDlg::ReloadFromDevice() {
   profiles::SyncContext context{stores_,       device_->state(), device_->commands(), *this,
                                 setup_.texts, setup_.location,  [this] { keyboard_.RefreshKeyButtons(); }};
-  (void)profiles::SyncFromKeyboard(context);
+  if (profiles::SyncFromKeyboard(context) != 1)
+    ::PostMessageW(hwnd(), kMsgTell, static_cast<WPARAM>(TextId::MAIN_KEYBOARD_NOT_READ_PROMPT), 0);
   SetModified(false);
   profile_.ShowCurrentProfile();
   profile_.RebuildProfileMenu(false);

@@ -23,5 +23,6 @@ inline constexpr UINT kTrayIconId = 140;
 inline constexpr UINT kMsgStartTimer = WM_APP + 0x10;
 inline constexpr UINT kMsgBusyFrame = WM_APP + 0x11;
 inline constexpr UINT kMsgApplyNow = WM_APP + 0x12;
+inline constexpr UINT kMsgTell = WM_APP + 0x13;  // wParam: the TextId of a message for the user
 
 }  // namespace mv::ui

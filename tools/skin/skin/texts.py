@@ -136,6 +136,8 @@ GLOBAL_TEXTS = {
     "MAIN_DEFAULT_MATRIX_PROMPT": ("Could not read the keyboard's default layout.", "读取键盘默认布局失败。"),
     "MAIN_NO_DEVICE_PROMPT": ("No keyboard detected. Connect the keyboard to see and change its keys.",
                               "未检测到键盘，无法显示按键设置！"),
+    "MAIN_KEYBOARD_NOT_READ_PROMPT": ("The keyboard could not be read. Its settings stay as they are until it is read.",
+                                      "无法读取键盘。读取成功之前，键盘中的设置保持不变。"),
     "MAIN_INSTANCE_NO_ANSWER_PROMPT": ("Keyboard Settings is running already but does not answer. Try again shortly.",
                                        "键盘设置程序已在运行，但没有响应。请稍后重试。"),
 }
