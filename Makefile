@@ -21,8 +21,10 @@ native: setup
 	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug -DMV_SANITIZE=ON -DMV_WERROR=ON > /dev/null
 	cmake --build $(NATIVE) -j $(JOBS)
 
+WIN64_CONFIGURE = cmake -S . -B $(WIN64) --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DMV_WERROR=ON
+
 win64: setup
-	cmake -S . -B $(WIN64) --toolchain cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DMV_WERROR=ON > /dev/null
+	$(WIN64_CONFIGURE) > /dev/null
 	cmake --build $(WIN64) -j $(JOBS)
 
 fuzzers: setup
@@ -44,8 +46,16 @@ test-win64: win64
 test-fuzz: fuzzers
 	scripts/run-fuzzers $(FUZZ) $(FUZZ_SECONDS)
 
-run: win64
-	scripts/run-program $(WIN64)/bin
+# Builds only what it runs (no tests, no googletest), with the build's output in a log.
+RUN_TARGETS = Morvane Quenlink simctl product_files
+RUN_BUILD_LOG = $(BUILD)/run-build.log
+
+run: setup
+	@mkdir -p $(BUILD)
+	@echo "run: building Morvane.exe, Quenlink.dll and simctl.exe in $(WIN64) (log: $(RUN_BUILD_LOG))"
+	@{ $(WIN64_CONFIGURE) && cmake --build $(WIN64) -j $(JOBS) --target $(RUN_TARGETS); } > $(RUN_BUILD_LOG) 2>&1 || \
+	  { echo "run: the build failed; the end of $(RUN_BUILD_LOG):" >&2; tail -n 30 $(RUN_BUILD_LOG) >&2; exit 1; }
+	@scripts/run-program $(WIN64)/bin
 
 screenshots: win64
 	xvfb-run -a -s "-screen 0 1280x1024x24" scripts/screenshots $(WIN64)/bin $(BUILD)/screenshots

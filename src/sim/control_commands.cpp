@@ -9,10 +9,6 @@
 namespace mv::sim {
 namespace {
 
-constexpr char kHelp[] =
-    "plug | unplug | present | consumer CODE | log | clear | led | delay MS | drop N | wrongop N |\n"
-    "status N VALUE | refuse 0|1 | bootmode\n";
-
 std::vector<std::string_view> Words(std::string_view line) {
   std::vector<std::string_view> words;
   std::size_t i = 0;
@@ -72,7 +68,7 @@ std::string RunControlCommand(SimulatedKeyboard& keyboard, std::string_view line
   const std::string_view cmd = w[0];
   long a = 0;
   long b = 0;
-  if (cmd == "help") return kHelp;
+  if (cmd == "help") return ControlHelpText();
   if (w.size() == 1) {
     if (cmd == "plug") return keyboard.Plug(), kOk;
     if (cmd == "unplug") return keyboard.Unplug(), kOk;

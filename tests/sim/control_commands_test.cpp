@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -29,6 +30,16 @@ TEST(ControlCommandsTest, BadInputIsAnErrorAndChangesNothing) {
     EXPECT_EQ(RunControlCommand(keyboard, line).rfind("error", 0), 0u) << '"' << line << '"';
   }
   EXPECT_TRUE(keyboard.IsPresent());
+}
+
+TEST(ControlCommandsTest, HelpGivesEachCommandALineAndEveryListedExampleIsAccepted) {
+  SimulatedKeyboard keyboard;
+  const std::string help = RunControlCommand(keyboard, "help");
+  for (const ControlCommandHelp& c : kControlCommands) {
+    EXPECT_NE(help.find(std::string("  ") + c.usage + " "), std::string::npos) << c.usage;
+    EXPECT_NE(RunControlCommand(keyboard, c.example).rfind("error", 0), 0u) << c.example;
+  }
+  EXPECT_EQ(static_cast<std::size_t>(std::count(help.begin(), help.end(), '\n')), std::size(kControlCommands));
 }
 
 TEST(ControlCommandsTest, ConsumerCodeAndLogReachTheProgram) {

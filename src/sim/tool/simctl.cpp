@@ -1,17 +1,16 @@
 // simctl: drives the simulated keyboard of a running program through its control pipe.
 //   simctl [--pipe NAME] plug | unplug | consumer 0x2FF | log | led | help | ...
 // Prints the answer; exit code 0 on success, 1 when the keyboard refused the command, 2 when no
-// program with a simulated keyboard is running.
+// program with a simulated keyboard is running. "help" (or no command) needs no running program.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
 #include "platform/unique_handle_win.h"
+#include "sim/control_commands.h"
 
 namespace {
-
-constexpr wchar_t kDefaultPipe[] = L"\\\\.\\pipe\\QuenlinkSim";
 
 mv::platform::UniqueHandle Connect(const std::wstring& name) {
   for (int attempt = 0; attempt < 50; ++attempt) {
@@ -42,7 +41,8 @@ bool Send(HANDLE pipe, const std::string& command, std::string& answer) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::wstring pipeName = kDefaultPipe;
+  std::wstring pipeName(mv::sim::kControlPipeName,
+                        mv::sim::kControlPipeName + std::char_traits<char16_t>::length(mv::sim::kControlPipeName));
   int first = 1;
   if (argc > 2 && std::string(argv[1]) == "--pipe") {
     pipeName.clear();
@@ -54,7 +54,12 @@ int main(int argc, char** argv) {
     if (!command.empty()) command += ' ';
     command += argv[i];
   }
-  if (command.empty()) command = "help";
+  if (command.empty() || command == "help" || command == "--help" || command == "-h") {
+    std::printf("usage: simctl [--pipe NAME] COMMAND [ARGUMENTS]\n"
+                "Drives the simulated keyboard (Quenlink.dll) of a running Morvane.exe. Commands:\n%s",
+                mv::sim::ControlHelpText().c_str());
+    return 0;
+  }
   const mv::platform::UniqueHandle pipe = Connect(pipeName);
   if (!pipe) {
     std::fprintf(stderr, "simctl: no simulated keyboard is running\n");

@@ -311,11 +311,18 @@ def _draw_lock(c, r, state, label, is_layer, layer):
     fg = TEXT_OFF if state == "disable" else TEXT_DIM
     cx = r.x + r.w / 2
     if is_layer:
+        # The button shows its selected (pressed) look in layer B and its other looks in layer A,
+        # so each look lights the letter of the layer it stands for.
+        active = layer if layer is not None else (1 if state == "down" else 0)
         for i, letter in enumerate("AB"):
-            on = (layer == i) or state == "down"
             x = cx + (i - 0.5) * 13
-            col = ACCENT if on else ((60, 66, 76) if state != "over" else (90, 98, 110))
-            c.text(x, r.y + r.h * 0.36, letter, "bold", 9, col if state != "disable" else TEXT_OFF, "mm")
+            if state == "disable":
+                col = TEXT_OFF if i == active else (38, 42, 48)
+            elif i == active:
+                col = ACCENT
+            else:
+                col = (60, 66, 76) if state != "over" else (90, 98, 110)
+            c.text(x, r.y + r.h * 0.36, letter, "bold", 9, col, "mm")
     else:
         on = state == "down"
         glow = ACCENT if on else ((58, 64, 74) if state != "over" else (92, 100, 112))
