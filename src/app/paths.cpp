@@ -2,7 +2,6 @@
 #include "app/paths.h"
 
 #include "app/language.h"
-
 #include "platform/text.h"
 
 namespace mv::app {
