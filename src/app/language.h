@@ -23,6 +23,9 @@ inline constexpr std::size_t kTextCount = 0
 #undef MV_TEXT_COUNT
     ;
 
+// The language file's name in the skins folder.
+inline constexpr std::u16string_view kLanguageFileName = u"language.ini";
+
 // Section names of the language file, exactly as the file spells them.
 inline constexpr std::u16string_view kLanguageSwitchSection = u"LANGUAGE";
 inline constexpr std::u16string_view kLanguageSwitchKey = u"language";

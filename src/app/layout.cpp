@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <utility>
 
 #include "platform/ini.h"
 #include "platform/text.h"
@@ -70,10 +71,14 @@ std::u16string ReadLinkAddress(const std::u16string& mainLayoutFile) {
   return platform::ReadIniString(mainLayoutFile, kScreenSection, u"Link", kDefaultLinkAddress);
 }
 
-SkinPictureNames ReadSkinPictureNames(const std::u16string& layoutFile) {
+SkinPictureNames ReadSkinPictureNames(const std::u16string& layoutFile, bool english) {
   SkinPictureNames names;
   names.background = platform::ReadIniString(layoutFile, kScreenSection, u"Main", u"");
   names.mask = platform::ReadIniString(layoutFile, kScreenSection, u"Mask", names.background);
+  if (!english) {
+    std::u16string chinese = platform::ReadIniString(layoutFile, kScreenSection, u"MainChinese", u"");
+    if (!chinese.empty()) names.background = std::move(chinese);
+  }
   return names;
 }
 

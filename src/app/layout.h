@@ -43,11 +43,13 @@ std::u16string ReadLinkAddress(const std::u16string& mainLayoutFile);
 
 // "SCREEN"/"Main" and "SCREEN"/"Mask" of a dialog's layout file: its background and window-shape
 // pictures, file names relative to the skins folder. The mask defaults to the background.
+// A background with painted texts has a Chinese picture as well, "SCREEN"/"MainChinese"; in
+// Chinese a layout file without one uses "Main". The shape is the same in both languages.
 struct SkinPictureNames {
   std::u16string background;
   std::u16string mask;
 };
-SkinPictureNames ReadSkinPictureNames(const std::u16string& layoutFile);
+SkinPictureNames ReadSkinPictureNames(const std::u16string& layoutFile, bool english = true);
 
 // Captions of the lighting panel's labels, keys "Usb", "Deng", "Light", "FX", "Speed", "Color",
 // "JColor", "DC", "Tool": section "Control_Name1" in English, "Control_Name" in Chinese; default empty.

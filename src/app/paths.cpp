@@ -1,6 +1,7 @@
 // Program paths and command-line switches.
 #include "app/paths.h"
 
+#include "app/language.h"
 #include "platform/text.h"
 
 namespace mv::app {
@@ -18,7 +19,7 @@ ProgramPaths BuildProgramPaths(std::u16string_view executablePath, char16_t sepa
   p.profileLayoutFile = skins + u"Profile.ini";
   p.updateLayoutFile = skins + u"UpdateDlg.ini";
   p.compositeLayoutFile = skins + u"Composite.ini";
-  p.languageFile = skins + u"language.ini";
+  p.languageFile = skins + std::u16string(kLanguageFileName);
   p.skinsFolder = skins;
   // The folder already ends in a separator; the extra one is what stored colour files were seeded
   // with and is harmless to the file system.

@@ -101,6 +101,19 @@ TEST_F(SkinFile, ScreenValues) {
   EXPECT_EQ(mv::app::ReadSkinPictureNames(empty).mask, u"");
 }
 
+// The Chinese background replaces the English one only in Chinese, never the shape; a layout file
+// that names none keeps the English picture in both languages.
+TEST_F(SkinFile, ChineseBackgroundIsChosenByLanguageWithTheEnglishOneAsFallback) {
+  const auto both = Write("[SCREEN]\r\nMain=bg.jpg\r\nMainChinese=bg_cn.jpg\r\n");
+  EXPECT_EQ(mv::app::ReadSkinPictureNames(both, true).background, u"bg.jpg");
+  EXPECT_EQ(mv::app::ReadSkinPictureNames(both, false).background, u"bg_cn.jpg");
+  EXPECT_EQ(mv::app::ReadSkinPictureNames(both, false).mask, u"bg.jpg") << "the shape does not follow the language";
+
+  const auto englishOnly = Write("[SCREEN]\r\nMain=bg.jpg\r\nMainChinese=\r\n");
+  EXPECT_EQ(mv::app::ReadSkinPictureNames(englishOnly, false).background, u"bg.jpg");
+  EXPECT_EQ(mv::app::ReadSkinPictureNames(Write("[SCREEN]\r\nMain=bg.jpg\r\n"), false).background, u"bg.jpg");
+}
+
 TEST_F(SkinFile, CaptionsAndEffectNamesFollowTheLanguage) {
   const auto file = Write(mv::test::Utf16LeFile(
       u"[Control_Name]\r\nUsb=\u56DE\u62A5\u7387\r\n[Control_Name1]\r\nUsb=Report rate\r\n"

@@ -26,6 +26,7 @@ def build_main(out):
     layout = main_window.build_layout()
     _check_ring_clear(layout)
     out["Skins/main_bg.jpg"] = jpeg_bytes(main_window.render(layout, "normal"))
+    out["Skins/main_bg_cn.jpg"] = jpeg_bytes(main_window.render(layout, "normal", lang="zh"))
     for state in ("normal", "over", "down", "disable"):
         out["Skins/main_%s.jpg" % state] = button_jpeg(main_window.render(layout, state))
     # Layer indicator looks: layer A and layer B lit.

@@ -475,7 +475,9 @@ void CMorvaneDlg::ShowBusyFrame(int frame) {
 
 void CMorvaneDlg::ShowAbout() {
   if (about_) return;
-  AboutBox about(LanguageValue(u"GUANYU_JIESHAO"), LanguageValue(u"GUANYU_BANQUAN"), link_, [this] { OpenHelp(); });
+  AboutBox about({LanguageValue(u"GUANYU_TITLE"), LanguageValue(u"GUANYU_JIESHAO"), LanguageValue(u"GUANYU_BANQUAN"),
+                  LanguageValue(u"GUANYU_OK")},
+                 link_, [this] { OpenHelp(); });
   about_ = &about;
   (void)about.RunModal(hwnd());
   about_ = nullptr;

@@ -5,8 +5,10 @@
 
 #include <utility>
 
+#include "app/language.h"
 #include "app/layout.h"
 #include "ui/framework/device_context.h"
+#include "ui/skin/chinese_font.h"
 #include "ui/skin/make_region.h"
 #include "ui/skin/os_picture.h"
 #include "ui/skin/skin_failure.h"
@@ -30,7 +32,8 @@ BOOL CBaseDialog::OnInitDialog() {
 
 void CBaseDialog::InitSkin() {
   busy_ = true;
-  const app::SkinPictureNames names = app::ReadSkinPictureNames(layoutFile_);
+  const bool english = IsEnglish(skinFolder_ + std::u16string(kLanguageFileName));
+  const app::SkinPictureNames names = app::ReadSkinPictureNames(layoutFile_, english);
   OffscreenPicture mask;  // only the region is kept of it
   if (!LoadOsPicture(skinFolder_ + names.background, background_) ||
       !LoadOsPicture(skinFolder_ + names.mask, mask)) {
@@ -43,6 +46,10 @@ void CBaseDialog::InitSkin() {
   UniqueRegion shape = MakeRegion(mask, kMaskTransparent, 0);
   // On success the window owns the region.
   if (shape && ::SetWindowRgn(hwnd(), shape.get(), TRUE)) (void)shape.Release();
+  if (!english) {
+    chineseFont_ = ChineseFontLike(reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+    if (chineseFont_) SetDialogFont(hwnd(), chineseFont_.get());
+  }
   busy_ = false;
 }
 

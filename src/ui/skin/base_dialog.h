@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/framework/dialog.h"
+#include "ui/framework/gdi_handle.h"
 #include "ui/framework/offscreen_picture.h"
 
 namespace mv::ui {
@@ -34,8 +35,9 @@ class CBaseDialog : public Dialog {
   void OnOK() override;
   void OnCancel() override;
 
-  // Loads the two pictures, sizes, hides and shapes the window. A picture that cannot be loaded
-  // ends the program.
+  // Loads the two pictures (the background in the language of the skins folder's language file),
+  // sizes, hides and shapes the window; in Chinese the controls get the Chinese twin of the
+  // dialog's font. A picture that cannot be loaded ends the program.
   void InitSkin();
   // Shared by WM_PAINT and WM_PRINTCLIENT.
   virtual void PaintBackground(HDC dc);
@@ -47,6 +49,7 @@ class CBaseDialog : public Dialog {
   std::u16string layoutFile_;
   std::u16string skinFolder_;
   OffscreenPicture background_;
+  UniqueFont chineseFont_;
   bool busy_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include "ui/framework/device_context.h"
 #include "ui/framework/dialog.h"
 #include "ui/framework/wide_text.h"
+#include "ui/skin/chinese_font.h"
 
 namespace mv::ui {
 namespace {
@@ -101,6 +102,14 @@ void CPngButton::RebuildFont() {
   font_.Reset(::CreateFontW(height, 0, angle_, angle_, bold_ ? kBoldWeight : kNormalWeight, FALSE,
                             FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(face_)));
+  chineseFont_.Reset();
+}
+
+HFONT CPngButton::CaptionFont() {
+  if (!font_) RebuildFont();
+  if (FontCovers(font_.get(), WindowText(hwnd()))) return font_.get();
+  if (!chineseFont_) chineseFont_ = ChineseFontLike(font_.get());
+  return chineseFont_ ? chineseFont_.get() : font_.get();
 }
 
 void CPngButton::SetTooltip(const std::u16string& text, bool active) {
@@ -169,8 +178,7 @@ void CPngButton::DrawFrame(HDC dc, const RECT& client) const {
 void CPngButton::DrawCaption(HDC dc, const RECT& client) {
   const std::u16string text = WindowText(hwnd());
   if (text.empty()) return;
-  if (!font_) RebuildFont();
-  SelectedObject selectFont(dc, font_.get());
+  SelectedObject selectFont(dc, CaptionFont());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, captionColour_);
   RECT area{client.left + margins_.left, client.top + margins_.top, client.right - margins_.right,

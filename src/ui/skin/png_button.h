@@ -46,6 +46,8 @@ class CPngButton : public SubclassedWindow {
   void SetOverrideLooks(const OffscreenPicture* a, const OffscreenPicture* b, bool on, bool selector);
   void SetSelected(bool selected, bool redraw);
   void SetColourFrame(COLORREF colour, int level, bool on);
+  // A caption the face has no glyphs for (Chinese in Tahoma or Arial) is drawn in the Chinese face
+  // of the same size (ui/skin/chinese_font.h).
   void SetCaptionStyle(bool on, int pointSize, const std::u16string& face, COLORREF colour, UINT format);
   void SetCaptionMargins(int left, int top, int right, int bottom);
   void SetCaptionAngle(int tenthsOfDegree, bool bold);
@@ -68,6 +70,9 @@ class CPngButton : public SubclassedWindow {
   COLORREF frameColour() const { return frameColour_; }
   bool hover() const { return hover_.hover(); }
   HWND tooltip() const { return tooltip_.get(); }
+
+  // The font the caption is drawn with: the caption style's, or its Chinese twin.
+  HFONT CaptionFont();
 
   // The paint routine: draws the current look into dc over the client rectangle.
   void Draw(HDC dc, const RECT& client);
@@ -110,6 +115,7 @@ class CPngButton : public SubclassedWindow {
   int angle_ = 0;
   bool bold_ = false;
   UniqueFont font_;
+  UniqueFont chineseFont_;  // made on the first caption font_ cannot draw
 
   UniqueWindow tooltip_;
   std::array<int, kProfileCount> marks_{0, 0, 0};

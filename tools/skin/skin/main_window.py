@@ -172,16 +172,17 @@ ARROW_PICTURE_ENTRIES = {k: R(r.x + 1, r.y + 1, r.w, r.h) for k, (side, r) in AR
 
 # --- drawing -------------------------------------------------------------------------------
 
-def _draw_chrome(c):
+def _draw_chrome(c, lang):
+    painted = texts.MAIN_PAINTED[lang]
     c.vgradient(R(0, 0, WIDTH, HEIGHT), (20, 22, 27), (14, 15, 19))
-    title_bar(c, WIDTH, TITLE_H, "Keyboard Settings")
-    card(c, LEFT_CARD, "LIGHTING")
-    card(c, PROFILE_CARD, "PROFILES")
-    card(c, MACRO_CARD, "MACROS  &  PERFORMANCE")
-    card(c, TIPS_CARD, "QUICK START")
+    title_bar(c, WIDTH, TITLE_H, painted["title"])
+    card(c, LEFT_CARD, painted["lighting"])
+    card(c, PROFILE_CARD, painted["profiles"])
+    card(c, MACRO_CARD, painted["macros"])
+    card(c, TIPS_CARD, painted["quick_start"])
     _draw_plate(c)
-    _draw_tips(c)
-    _draw_panel_marks(c)
+    _draw_tips(c, lang)
+    _draw_panel_marks(c, painted["ring_hint"])
     c.line([(0, 606), (WIDTH, 606)], (30, 33, 39))
 
 
@@ -198,10 +199,10 @@ def _draw_plate(c):
     c.line([(g.right + u * 0.25, g.y + 4), (g.right + u * 0.25, g.bottom - 4)], (30, 33, 38), 1)
 
 
-def _draw_tips(c):
+def _draw_tips(c, lang):
     t = TIPS_CARD
     col_w = (t.w - 24) / 3
-    for i, (head, body) in enumerate(texts.QUICK_START):
+    for i, (head, body) in enumerate(texts.QUICK_START[lang]):
         x = t.x + 12 + i * col_w
         c.ellipse(x + 13, t.y + 44, 11, fill=ACCENT_DEEP, outline=ACCENT_DARK)
         c.text(x + 13, t.y + 44, str(i + 1), "bold", 9, ACCENT, "mm")
@@ -210,15 +211,15 @@ def _draw_tips(c):
             c.text(x + 32, t.y + 66 + j * 17, line, "sans", 8, TEXT_DIM, "lm")
 
 
-def _draw_panel_marks(c):
+def _draw_panel_marks(c, ring_hint):
     # RGB edit letters and the ring's inner disc belong to the panel background.
     for name, letter in (("R", 0), ("G", 1), ("B", 2)):
         c.text(LEFT_CARD.x + 16 + letter * 66, 314, name, "bold", 8.5, TEXT_DIM, "mm")
     c.text(LEFT_CARD.x + 12, 296, "RGB", "condbold", 7, TEXT_OFF, "lm")
     c.line([(LEFT_CARD.x + 12, 362), (LEFT_CARD.right - 12, 362)], CARD_EDGE)
     c.line([(LEFT_CARD.x + 12, 534), (LEFT_CARD.right - 12, 534)], CARD_EDGE)
-    c.text(RING_CX, 552, "Click the ring to pick a colour", "cond", 7.5, TEXT_OFF, "mm")
-    c.text(RING_CX, 568, "or type its red, green and blue", "cond", 7.5, TEXT_OFF, "mm")
+    for i, line in enumerate(ring_hint):
+        c.text(RING_CX, 552 + i * 16, line, "cond", 7.5, TEXT_OFF, "mm")
 
 
 def draw_keycap(c, r, state, legend, sub="", small=False, lit=False, corner=False):
@@ -376,9 +377,11 @@ def _hue(h):
     return [(255, t, 0), (q, 255, 0), (0, 255, t), (0, q, 255), (t, 0, 255), (255, 0, q)][i]
 
 
-def render(layout, state, layer=None):
+def render(layout, state, layer=None, lang="en"):
+    """A full-window picture; only the background is made per language (the button looks cut from
+    the others never cover painted text)."""
     c = Canvas(WIDTH, HEIGHT)
-    _draw_chrome(c)
+    _draw_chrome(c, lang)
     for name, r, kind, info in layout.items():
         if kind in ("static",):
             continue
@@ -408,6 +411,7 @@ def render_arrows(state="normal"):
 def ini_file(layout):
     ini = IniFile()
     ini.set("SCREEN", "Main", "main_bg.jpg")
+    ini.set("SCREEN", "MainChinese", "main_bg_cn.jpg")
     ini.set("SCREEN", "Mask", "main_mask.bmp")
     ini.set("SCREEN", "Link", LINK)
     for name, r, kind, info in layout.items():

@@ -6,17 +6,40 @@ hold a line break, so the program's loader turns them into one.
 
 REPORT_RATES = ("125 Hz", "250 Hz", "500 Hz", "1000 Hz")
 
-QUICK_START = (
-    ("Assign keys", ("Click any key or G key to give it another key,",
-                     "a macro, a media key or a keyboard function.",
-                     "Apply writes the changes into the keyboard.")),
-    ("Set the lighting", ("Switch Lighting on, pick an effect and set its",
-                          "brightness, speed and colours. With User Colours",
-                          "selected, click keys to paint them.")),
-    ("Use profiles", ("The keyboard keeps three profiles: pick one to",
-                      "make it active. Import and export profiles from",
-                      "the menu; Restore brings back the defaults.")),
-)
+# Texts painted into the main window's background, one picture per language: "en" is main_bg.jpg,
+# "zh" main_bg_cn.jpg.
+MAIN_PAINTED = {
+    "en": {"title": "Keyboard Settings", "lighting": "LIGHTING", "profiles": "PROFILES",
+           "macros": "MACROS  &  PERFORMANCE", "quick_start": "QUICK START",
+           "ring_hint": ("Click the ring to pick a colour", "or type its red, green and blue")},
+    "zh": {"title": "键盘设置", "lighting": "灯光", "profiles": "配置", "macros": "宏与性能",
+           "quick_start": "快速入门", "ring_hint": ("单击色环选取颜色", "或输入红、绿、蓝数值")},
+}
+
+QUICK_START = {
+    "en": (
+        ("Assign keys", ("Click any key or G key to give it another key,",
+                         "a macro, a media key or a keyboard function.",
+                         "Apply writes the changes into the keyboard.")),
+        ("Set the lighting", ("Switch Lighting on, pick an effect and set its",
+                              "brightness, speed and colours. With User Colours",
+                              "selected, click keys to paint them.")),
+        ("Use profiles", ("The keyboard keeps three profiles: pick one to",
+                          "make it active. Import and export profiles from",
+                          "the menu; Restore brings back the defaults.")),
+    ),
+    "zh": (
+        ("设置按键", ("单击任意按键或 G 键，为它指定另一个按键、",
+                      "宏、多媒体键或键盘功能。",
+                      "单击“应用”将更改写入键盘。")),
+        ("设置灯光", ("打开灯光，选择一种效果，再设置",
+                      "亮度、速度和颜色。选中“用户自定义”后，",
+                      "单击按键即可为其着色。")),
+        ("使用配置", ("键盘保存三套配置：选择一套即可",
+                      "启用。可从菜单导入和导出配置；",
+                      "“恢复默认”可还原默认设置。")),
+    ),
+}
 
 # Lighting panel captions; "Control_Name" is the Chinese section, "Control_Name1" the English one.
 PANEL_CAPTIONS = {
@@ -161,6 +184,8 @@ WINDOW_TEXTS = {
     "MENU_33": ("Exit", "退出"),
     "GUANYU_JIESHAO": ("Morvane Keyboard Settings, version 1.0", "Morvane 键盘设置 1.0 版"),
     "GUANYU_BANQUAN": ("Copyright (C) Morvane. All rights reserved.", "版权所有 (C) Morvane，保留所有权利。"),
+    "GUANYU_TITLE": ("About Keyboard Settings", "关于键盘设置"),
+    "GUANYU_OK": ("OK", "确定"),
     "COMPOSITE_PROMPT_CLEAR": ("Restore the key's default function", "恢复按键的默认功能"),
     "COMPOSITE_PROMPT_OSK": ("Open the on-screen keyboard", "打开屏幕键盘"),
     "COMPOSITE_MACRO_OVER": ("The macros exceed the keyboard's memory", "宏超出了键盘的存储容量"),

@@ -42,6 +42,8 @@ _FONT_FILES = {
     "bold": "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
     "cond": "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf",
     "condbold": "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf",
+    # The CJK font the set-up installs (fonts-wqy-microhei); it has no bold face.
+    "cjk": "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc",
 }
 _font_cache = {}
 
@@ -51,6 +53,15 @@ def font(face, size):
     if key not in _font_cache:
         _font_cache[key] = ImageFont.truetype(_FONT_FILES[face], int(round(size * SCALE)))
     return _font_cache[key]
+
+
+def _has_cjk(s):
+    return any(ord(ch) >= 0x2E80 for ch in s)
+
+
+def text_face(face, s):
+    """The face a text is drawn with: DejaVu has no Chinese, so Chinese text takes the CJK font."""
+    return "cjk" if _has_cjk(s) else face
 
 
 def mix(a, b, t):
@@ -103,11 +114,15 @@ class Canvas:
                       start, end, fill=fill, width=self._s(width))
 
     def text(self, x, y, s, face="sans", size=9, fill=TEXT, anchor="la"):
-        self.draw.text((self._s(x), self._s(y)), s, font=font(face, size), fill=fill, anchor=anchor)
+        # A thin stroke stands in for the bold weight the CJK font lacks; small text stays clear
+        # without it.
+        stroke = 1 if text_face(face, s) != face and "bold" in face and size >= 9 else 0
+        self.draw.text((self._s(x), self._s(y)), s, font=font(text_face(face, s), size), fill=fill,
+                       anchor=anchor, stroke_width=stroke, stroke_fill=fill)
 
     def text_in(self, r, s, face="sans", size=9, fill=TEXT, align="center", dy=0):
         """Text centred vertically in r; fitted by shrinking when it is too wide."""
-        while size > 5 and font(face, size).getlength(s) / SCALE > r.w - 4:
+        while size > 5 and font(text_face(face, s), size).getlength(s) / SCALE > r.w - 4:
             size -= 0.5
         cy = r.y + r.h / 2 + dy
         if align == "center":
