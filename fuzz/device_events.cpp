@@ -29,6 +29,7 @@ int StatusWrite(const std::uint8_t*, mv::device::QuenlinkCallback, std::uint32_t
   if (requestNumber) *requestNumber = 1;
   return 1;
 }
+int Delete(int) { return 1; }
 int Callback(const void*) { return 1; }
 
 constexpr std::uint32_t kTags[] = {mv::device::kTagCtrl, mv::device::kTagCons, mv::device::kTagLed, 0};
@@ -38,6 +39,7 @@ constexpr std::uint32_t kTags[] = {mv::device::kTagCtrl, mv::device::kTagCons, m
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   mv::device::QuenlinkApi api;
   api.RequestStatusWrite = StatusWrite;
+  api.DeleteRequestFromUnitId = Delete;
   mv::device::CommandExchange exchange(api, {std::chrono::milliseconds(0), std::chrono::milliseconds(0)});
   QuietSink sink;
   mv::device::DeviceNotifications notifications(api, exchange, sink, Callback);

@@ -41,7 +41,8 @@ void CheckCommands(std::string_view text) {
     const std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     const std::string answer = mv::sim::RunControlCommand(keyboard, line);
-    if (answer.empty() || answer.back() != '\n') __builtin_trap();
+    // Whole lines; an empty listing ("log" of nothing) is no lines at all.
+    if (!answer.empty() && answer.back() != '\n') __builtin_trap();
   }
 }
 
