@@ -53,8 +53,15 @@ LayoutEntry ParseLayoutEntry(std::u16string_view text) {
   return entry;
 }
 
+LayoutEntry SaneLayoutEntry(const LayoutEntry& entry) {
+  const auto inside = [](int start, int size) {
+    return start >= 0 && size >= 0 && static_cast<long long>(start) + size <= kLayoutCoordinateLimit;
+  };
+  return inside(entry.x, entry.w) && inside(entry.y, entry.h) ? entry : LayoutEntry{};
+}
+
 LayoutEntry ReadLayoutEntry(const std::u16string& file, std::u16string_view section, std::u16string_view key) {
-  return ParseLayoutEntry(platform::ReadIniString(file, section, key, kLayoutDefault));
+  return SaneLayoutEntry(ParseLayoutEntry(platform::ReadIniString(file, section, key, kLayoutDefault)));
 }
 
 bool DisablesImageButton(const LayoutEntry& entry) { return entry.x == 1 && entry.y == 1; }

@@ -27,7 +27,15 @@ inline constexpr std::u16string_view kLayoutDefault = u"1,1,1,1,x";
 // rather than an arbitrary one. Numbers beyond the range of int saturate.
 LayoutEntry ParseLayoutEntry(std::u16string_view text);
 
-// One entry of a layout file (default kLayoutDefault).
+// No window of the program is larger than this; an entry reaching past it is no placement.
+inline constexpr int kLayoutCoordinateLimit = 16384;
+
+// The entry when its rectangle lies within 0..kLayoutCoordinateLimit on both axes (zero sizes
+// allowed); otherwise the default entry 1,1,1,1, so a hostile value gives a disabled 1 x 1 control
+// instead of one far off the window or sized beyond what the window system accepts.
+LayoutEntry SaneLayoutEntry(const LayoutEntry& entry);
+
+// One entry of a layout file (default kLayoutDefault), made sane.
 LayoutEntry ReadLayoutEntry(const std::u16string& file, std::u16string_view section, std::u16string_view key);
 
 // An image button placed at (1, 1) is disabled, so a missing entry disables it too.

@@ -64,11 +64,12 @@ bool IsTransparentPixel(std::uint32_t pixel, const MaskColourKey& key) {
 }
 
 std::size_t CollectMaskRects(const MaskPicture& picture, const MaskColourKey& key,
-                             const MaskBatchSink& sink) {
+                             const MaskBatchSink& sink, std::size_t limit) {
   RectCollector collector(sink);
   const bool usable = picture.pixels != nullptr && picture.width > 0 && picture.height > 0 &&
                       picture.stridePixels >= picture.width;
   if (!usable) return collector.Finish();
+  std::size_t found = 0;
   for (int y = 0; y < picture.height; ++y) {
     const std::uint32_t* row = picture.pixels + static_cast<std::size_t>(y) * picture.stridePixels;
     int x = 0;
@@ -76,7 +77,10 @@ std::size_t CollectMaskRects(const MaskPicture& picture, const MaskColourKey& ke
       while (x < picture.width && IsTransparentPixel(row[x], key)) ++x;
       const int start = x;
       while (x < picture.width && !IsTransparentPixel(row[x], key)) ++x;
-      if (x > start) collector.Add(MaskRect{start, y, x, y + 1});
+      if (x == start) continue;
+      // Stop at once: the caller refuses the mask, so the rest is never looked at.
+      if (++found > limit) return found;
+      collector.Add(MaskRect{start, y, x, y + 1});
     }
   }
   return collector.Finish();

@@ -31,6 +31,12 @@ struct MaskRect {
 inline constexpr std::size_t kMaskRectGrowth = 100;
 inline constexpr std::size_t kMaskRectBatch = 2000;
 
+// Most rectangles a window shape may have. A drawn outline needs a few runs per row (the shipped
+// masks one per row, at most 660); 16384 leaves room for eight runs on each of 2048 rows or a
+// 32768-pixel row of alternating pixels, while a picture of noise (about 180000 runs at 1100 x 660)
+// is refused long before the region it would make stalls the window system.
+inline constexpr std::size_t kMaxMaskRects = 16384;
+
 // Pixels are 0x00RRGGBB (a top-down 32-bit DIB as the OS stores it).
 [[nodiscard]] bool IsTransparentPixel(std::uint32_t pixel, const MaskColourKey& key);
 
@@ -47,7 +53,14 @@ struct MaskPicture {
 
 // Walks the rows top to bottom and reports every run of opaque pixels. Returns the number of
 // rectangles found; a picture with no pixels or a bad size gives 0 and one empty final batch.
+// A mask with more than limit rectangles is refused: the scan stops at the first rectangle past
+// the limit and returns limit + 1; that rectangle and the unflushed rest are never handed on.
 std::size_t CollectMaskRects(const MaskPicture& picture, const MaskColourKey& key,
-                             const MaskBatchSink& sink);
+                             const MaskBatchSink& sink, std::size_t limit = kMaxMaskRects);
+
+// Whether a count from CollectMaskRects means the mask was refused.
+[[nodiscard]] constexpr bool MaskRefused(std::size_t rects, std::size_t limit = kMaxMaskRects) {
+  return rects > limit;
+}
 
 }  // namespace mv::app

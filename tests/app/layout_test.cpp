@@ -48,6 +48,37 @@ TEST(LayoutEntry, DisableRule) {
   EXPECT_FALSE(mv::app::DisablesImageButton({10, 20, 30, 40}));
 }
 
+TEST(LayoutEntry, EntriesOutsideTheWindowReadAsTheDefault) {
+  constexpr int kLimit = mv::app::kLayoutCoordinateLimit;
+  const LayoutEntry kDefault{1, 1, 1, 1};
+  const struct {
+    LayoutEntry entry;
+    LayoutEntry expected;
+  } cases[] = {
+      {{10, 20, 30, 40}, {10, 20, 30, 40}},
+      {{0, 0, 0, 0}, {0, 0, 0, 0}},
+      {{kLimit - 30, kLimit - 40, 30, 40}, {kLimit - 30, kLimit - 40, 30, 40}},  // just inside
+      {{0, 0, kLimit, kLimit}, {0, 0, kLimit, kLimit}},
+      // Negative anywhere.
+      {{-5, 20, 30, 40}, kDefault},
+      {{10, -1, 30, 40}, kDefault},
+      {{10, 20, -30, 40}, kDefault},
+      {{10, 20, 30, -1}, kDefault},
+      // Reaching past the limit, including sums that overflow int.
+      {{kLimit - 29, 20, 30, 40}, kDefault},
+      {{10, kLimit - 39, 30, 40}, kDefault},
+      {{0, 0, kLimit + 1, 1}, kDefault},
+      {{INT_MAX, 1, INT_MAX, 1}, kDefault},
+      {{1, INT_MAX, 1, INT_MAX}, kDefault},
+      {{INT_MIN, INT_MIN, INT_MIN, INT_MIN}, kDefault},
+  };
+  for (const auto& c : cases) {
+    const LayoutEntry got = mv::app::SaneLayoutEntry(c.entry);
+    EXPECT_EQ(got, c.expected) << c.entry.x << "," << c.entry.y << "," << c.entry.w << "," << c.entry.h;
+  }
+  EXPECT_TRUE(mv::app::DisablesImageButton(mv::app::SaneLayoutEntry({-5, 20, 30, 40})));
+}
+
 TEST(LayoutEntry, EntryNames) {
   EXPECT_EQ(mv::app::KeyEntryName(0x9D), u"KEY_09D");
   EXPECT_EQ(mv::app::KeyEntryName(0), u"KEY_000");
@@ -83,6 +114,15 @@ TEST_F(SkinFile, ReadsEntriesAndTheirDefaults) {
   EXPECT_EQ(ReadLayoutEntry(file, mv::app::kLayoutSection, u"BAD"), (LayoutEntry{1, 1, 1, 1}));
   EXPECT_EQ(ReadLayoutEntry(folder_.Path(u"none.ini"), mv::app::kLayoutSection, u"KEY_09D"),
             (LayoutEntry{1, 1, 1, 1}));
+}
+
+TEST_F(SkinFile, HostileEntriesReadAsTheDefault) {
+  const auto file = Write(
+      "[BUTTONINFO]\r\nNEG=-20,30,40,50\r\nHUGE=10,20,99999999999,40\r\nEDGE=16000,16000,384,384\r\n");
+  using mv::app::ReadLayoutEntry;
+  EXPECT_EQ(ReadLayoutEntry(file, mv::app::kLayoutSection, u"NEG"), (LayoutEntry{1, 1, 1, 1}));
+  EXPECT_EQ(ReadLayoutEntry(file, mv::app::kLayoutSection, u"HUGE"), (LayoutEntry{1, 1, 1, 1}));
+  EXPECT_EQ(ReadLayoutEntry(file, mv::app::kLayoutSection, u"EDGE"), (LayoutEntry{16000, 16000, 384, 384}));
 }
 
 TEST_F(SkinFile, ScreenValues) {

@@ -126,5 +126,50 @@ TEST(MaskRuns, StrideWiderThanWidthIgnoresPadding) {
   EXPECT_EQ(rects[1].top, 1);
 }
 
+// Masks around the limit on the number of rectangles: a legitimate busy row passes, noise is refused
+// and the scan stops at the first rectangle past the limit.
+TEST(MaskRuns, BusyMasksPassUpToTheLimitAndNoiseIsRefused) {
+  struct Case {
+    const char* name;
+    int width, height;
+    std::uint32_t (*pixel)(int x, int y);
+    std::size_t limit;
+    bool refused;
+    std::size_t rects;  // what the scan returns
+  };
+  const auto alternating = [](int x, int) { return (x % 2 == 0) ? kBlack : kWhite; };
+  // Deterministic noise: a linear congruential stream, about one run every four pixels.
+  const auto noise = [](int x, int y) {
+    const std::uint32_t n = static_cast<std::uint32_t>(y * 1100 + x) * 1103515245u + 12345u;
+    return ((n >> 16) & 1) ? kBlack : kWhite;
+  };
+  const auto ring = [](int x, int y) {  // an outline: two runs on most rows
+    return (x < 10 || x >= 1090 || y < 10 || y >= 650) ? kBlack : kWhite;
+  };
+  const Case cases[] = {
+      {"alternating 4000 row", 4000, 1, alternating, kMaxMaskRects, false, 2000},
+      {"outline as big as the main window", 1100, 660, ring, kMaxMaskRects, false, 20 + 640 * 2},
+      {"noise as big as the main window", 1100, 660, noise, kMaxMaskRects, true, kMaxMaskRects + 1},
+      {"exactly at a small limit", 8, 1, alternating, 4, false, 4},
+      {"one past a small limit", 9, 1, alternating, 4, true, 5},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::uint32_t> px(static_cast<std::size_t>(c.width) * c.height);
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x) px[static_cast<std::size_t>(y) * c.width + x] = c.pixel(x, y);
+    std::size_t handedOn = 0;
+    const std::size_t n = CollectMaskRects(
+        MaskPicture{px.data(), c.width, c.height, c.width}, MaskColourKey{},
+        [&](std::span<const MaskRect> batch, const MaskRect&) { handedOn += batch.size(); }, c.limit);
+    EXPECT_EQ(MaskRefused(n, c.limit), c.refused) << c.name;
+    // Counting stops at the first rectangle past the limit, whatever the rest of the picture holds.
+    EXPECT_EQ(n, c.rects) << c.name;
+    EXPECT_LE(handedOn, c.limit) << c.name;
+    if (!c.refused) {
+      EXPECT_EQ(handedOn, n) << c.name;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace mv::app

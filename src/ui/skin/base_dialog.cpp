@@ -43,7 +43,10 @@ void CBaseDialog::InitSkin() {
   ::GetWindowRect(hwnd(), &window);
   ::SetWindowPos(hwnd(), nullptr, window.left, window.top, background_.width(), background_.height(),
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-  UniqueRegion shape = MakeRegion(mask, kMaskTransparent, 0);
+  MaskRegion made = MakeMaskRegion(mask, kMaskTransparent, 0);
+  // A mask too busy to be a window shape counts as a picture that cannot be used.
+  if (made.refused) EndForMissingSkinPicture();
+  UniqueRegion& shape = made.region;
   // On success the window owns the region.
   if (shape && ::SetWindowRgn(hwnd(), shape.get(), TRUE)) (void)shape.Release();
   if (!english) {

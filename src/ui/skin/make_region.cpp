@@ -2,6 +2,7 @@
 #include "ui/skin/make_region.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "app/mask_runs.h"
@@ -31,15 +32,15 @@ bool UniteBatch(HRGN result, std::span<const app::MaskRect> batch, const app::Ma
 
 }  // namespace
 
-UniqueRegion MakeRegion(const OffscreenPicture& picture, COLORREF transparent, std::uint8_t tolerance) {
+MaskRegion MakeMaskRegion(const OffscreenPicture& picture, COLORREF transparent, std::uint8_t tolerance) {
   UniqueRegion result(::CreateRectRgn(0, 0, 0, 0));
-  if (!result || !picture.valid()) return result;
+  if (!result || !picture.valid()) return {std::move(result)};
 
   // Work on a 32-bit copy whatever the picture's own format.
   OffscreenPicture copy;
   const OffscreenPicture* source = &picture;
   if (!picture.pixels()) {
-    if (!copy.CreateDib32(picture.width(), picture.height())) return UniqueRegion();
+    if (!copy.CreateDib32(picture.width(), picture.height())) return {};
     ::BitBlt(copy.dc(), 0, 0, picture.width(), picture.height(), picture.dc(), 0, 0, SRCCOPY);
     source = &copy;
   }
@@ -49,11 +50,17 @@ UniqueRegion MakeRegion(const OffscreenPicture& picture, COLORREF transparent, s
                                tolerance};
   const app::MaskPicture pixels{source->pixels(), source->width(), source->height(), source->width()};
   bool ok = true;
-  app::CollectMaskRects(pixels, key, [&](std::span<const app::MaskRect> batch, const app::MaskRect& bounds) {
-    ok = UniteBatch(result.get(), batch, bounds) && ok;
-  });
-  if (!ok) return UniqueRegion();
-  return result;
+  const std::size_t rects = app::CollectMaskRects(
+      pixels, key, [&](std::span<const app::MaskRect> batch, const app::MaskRect& bounds) {
+        ok = UniteBatch(result.get(), batch, bounds) && ok;
+      });
+  if (app::MaskRefused(rects)) return {UniqueRegion(), true};
+  if (!ok) return {};
+  return {std::move(result)};
+}
+
+UniqueRegion MakeRegion(const OffscreenPicture& picture, COLORREF transparent, std::uint8_t tolerance) {
+  return MakeMaskRegion(picture, transparent, tolerance).region;
 }
 
 }  // namespace mv::ui

@@ -11,7 +11,16 @@
 
 namespace mv::ui {
 
-// An empty region for a picture without opaque pixels; null only when GDI fails.
+// The shape of a mask picture. refused: the mask has more rectangles than a window shape may have
+// (app::kMaxMaskRects), so it is as unusable as a picture that does not load; region is then null.
+struct MaskRegion {
+  UniqueRegion region;
+  bool refused = false;
+};
+
+// An empty region for a picture without opaque pixels; a null region when GDI fails or the mask
+// is refused.
+MaskRegion MakeMaskRegion(const OffscreenPicture& picture, COLORREF transparent, std::uint8_t tolerance);
 UniqueRegion MakeRegion(const OffscreenPicture& picture, COLORREF transparent, std::uint8_t tolerance);
 
 }  // namespace mv::ui

@@ -1,7 +1,7 @@
 // Placing controls from a skin layout file: each entry "x,y,w,h" gives a control's rectangle in
 // its parent's client area. Image buttons also take their looks from the window's full-window
-// pictures at that position, and an image button placed at (1, 1) (a missing entry included) is
-// disabled.
+// pictures at that position, and an image button placed at (1, 1) (a missing entry included, and
+// an entry outside the window, which reads as the default) is disabled.
 #pragma once
 
 #include <windows.h>
