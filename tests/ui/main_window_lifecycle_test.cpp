@@ -332,6 +332,21 @@ TEST_F(MainWindowTest, CancelHidesAndTheCloseButtonExitsLeavingNoThread) {
   EXPECT_EQ(CMorvaneDlg::Published(), nullptr);
 }
 
+TEST_F(MainWindowTest, ColourEditsTakeDigitsOnlyAndAtMost255) {
+  Start();
+  ASSERT_TRUE(PumpUntil([&] { return KeyboardReadDone(); }));
+  const HWND red = window->Item(IDC_m_edit_rgbr);
+  ASSERT_NE(red, nullptr);
+  EXPECT_EQ(WindowText(red), u"0");
+  ::SetWindowTextW(red, L"abc999");  // as a paste would bring it
+  EXPECT_EQ(WindowText(red), u"255");
+  ::SetWindowTextW(red, L"");
+  for (wchar_t c : std::wstring(L"1x2")) ::SendMessageW(red, WM_CHAR, c, 0);
+  EXPECT_EQ(WindowText(red), u"12");
+  for (wchar_t c : std::wstring(L"99")) ::SendMessageW(red, WM_CHAR, c, 0);
+  EXPECT_EQ(WindowText(red), u"129") << "three digits at most";
+}
+
 TEST_F(MainWindowTest, MinimiseHidesToTheTrayAndTheWindowStaysResponsive) {
   Start();
   ASSERT_TRUE(PumpUntil([&] { return Visible(); }));

@@ -3,6 +3,7 @@
 
 #include "device/quenlink_loader.h"
 #include "profiles/sync.h"
+#include "store/prompter.h"
 #include "ui/main_window/window_messages.h"
 #include "ui/res/ui_numbers.h"
 
@@ -13,8 +14,9 @@ namespace {
 constexpr UINT kWindowAnswerMs = 60000;
 }  // namespace
 
-DeviceLink::DeviceLink(WindowLink window)
+DeviceLink::DeviceLink(WindowLink window, Configuration configuration)
     : window_(std::move(window)),
+      configuration_(configuration),
       presenceWorker_([this](int count) { (void)app::PresenceUpdate(count, presence_, icons_, *this); }) {}
 
 DeviceLink::~DeviceLink() { Stop(); }
@@ -40,11 +42,6 @@ void DeviceLink::Start(bool keepInTray) {
 
 void DeviceLink::ShowInitialTrayIcon() {
   if (const auto icon = icons_.Show(app::TrayIcon::kNoKeyboard)) window_.setTrayIcon(*icon);
-}
-
-int DeviceLink::CurrentProfile() {
-  if (!commands_) return -1;
-  return store::CurrentProfileIndex(state_, *commands_);
 }
 
 void DeviceLink::Stop() {
@@ -102,9 +99,16 @@ void DeviceLink::Tell(TextId text) {
 }
 
 void DeviceLink::ReloadFromKeyboard() {
+  // The keyboard is read here, on the worker; the window only shows the result. The read tells
+  // the user nothing itself: a failure reaches the window with the message.
+  store::SilentPrompter quiet;
+  profiles::SyncContext context{configuration_.stores, state_,  *commands_, quiet, configuration_.texts,
+                                configuration_.location, {}};
+  const int read = profiles::SyncFromKeyboard(context);
   DWORD_PTR result = 0;
   // The window keeps serving sent messages while Stop waits for the workers.
-  ::SendMessageTimeoutW(window_.window, kMsgReload, kReloadRequest, 0, SMTO_NORMAL, kWindowAnswerMs, &result);
+  ::SendMessageTimeoutW(window_.window, kMsgReload, kReloadRequest, read == 1 ? 1 : 0, SMTO_NORMAL, kWindowAnswerMs,
+                        &result);
 }
 
 void DeviceLink::KeyboardRemoved() {
@@ -113,6 +117,6 @@ void DeviceLink::KeyboardRemoved() {
   ::SendMessageTimeoutW(window_.window, kMsgRemoved, 0, 0, SMTO_NORMAL, kWindowAnswerMs, &result);
 }
 
-void DeviceLink::OpenWindow() { ::PostMessageW(window_.window, kMsgOpen, kOpenRequest, 0); }
+void DeviceLink::OpenWindow() { ::PostMessageW(window_.window, kMsgOpenAfterRead, 0, 0); }
 
 }  // namespace mv::ui

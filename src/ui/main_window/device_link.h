@@ -1,6 +1,7 @@
 // DeviceLink: the program's side of the keyboard. It binds the device library and owns the
 // command exchange, the command set, the library's notifications, what is known of the keyboard
-// and the presence and tray-icon worker threads. It reaches the main window only through window
+// and the presence and tray-icon worker threads. The keyboard's arrival is read on the presence
+// worker, never on the window's thread. It reaches the main window only through window
 // messages (posted; sent with a time-out by the presence workers) and the tray-icon function it is
 // given, so the window never reaches inside and the workers never touch a window object.
 #pragma once
@@ -19,6 +20,8 @@
 #include "device/exchange.h"
 #include "device/notifications.h"
 #include "device/quenlink_api.h"
+#include "profiles/profile_file.h"
+#include "store/config_store.h"
 #include "store/device_state.h"
 
 namespace mv::ui {
@@ -29,8 +32,14 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
     HWND window = nullptr;                   // receives the private messages of window_messages.h
     std::function<void(app::TrayIcon)> setTrayIcon;  // callable from any thread
   };
+  // What the keyboard's arrival read fills: the stores and the profile file.
+  struct Configuration {
+    store::ConfigStores& stores;
+    const LanguageTable& texts;
+    const profiles::ProfileLocation& location;
+  };
 
-  explicit DeviceLink(WindowLink window);
+  DeviceLink(WindowLink window, Configuration configuration);
   ~DeviceLink();
   DeviceLink(const DeviceLink&) = delete;
   DeviceLink& operator=(const DeviceLink&) = delete;
@@ -54,8 +63,6 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
   device::DeviceCommands& commands() { return *commands_; }
   store::DeviceState& state() { return state_; }
   const device::QuenlinkApi& api() const { return api_; }
-  // The current profile of the keyboard (cached after the first read), -1 when unknown.
-  int CurrentProfile();
   bool layerB() const { return notifications_ && notifications_->LayerB(); }
   int lastPresence() const { return presence_.lastPresence.load(); }
   bool readingKeyboard() const { return presence_.reading.load(); }
@@ -85,6 +92,7 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
   void WaitForWorkers();
 
   WindowLink window_;
+  Configuration configuration_;
   std::atomic<bool> windowReady_{false};
   bool stopped_ = false;
 

@@ -2,11 +2,14 @@
 // panel's messages.
 #include "ui/main_window/lighting_panel.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
 #include "app/layout.h"
 #include "device/notifications.h"
+#include "lighting/colour_text.h"
 #include "lighting/lighting_state.h"
 #include "lighting/user_folder.h"
 #include "platform/system.h"
@@ -121,7 +124,12 @@ void LightingPanel::AttachControls(const Setup& setup) {
   english_ = setup.english;
   pictures_ = &setup.pictures;
   background_ = &setup.background;
-  for (int id : kColourEdits) ::SetDlgItemTextW(window_, id, L"0");
+  for (int id : kColourEdits) {
+    const Edit edit(window_, id);
+    ::SetWindowLongPtrW(edit.hwnd(), GWL_STYLE, ::GetWindowLongPtrW(edit.hwnd(), GWL_STYLE) | ES_NUMBER);
+    edit.LimitText(3);
+    edit.SetText(u"0");
+  }
   // Pictures first: a picture control takes its bitmap's size, and the layout entry must win.
   SetPictures();
   AttachWidgets();
@@ -228,6 +236,20 @@ void LightingPanel::OnTimer(UINT_PTR timer) {
     if (!stopped_) ::SetTimer(window_, kTimerLightingStep, kStepMs, nullptr);
   }
   // The keyboard's re-read and restore timers: the panel re-reads or restores its values here.
+}
+
+bool LightingPanel::OnCommand(int id, int code, HWND control) {
+  if (code != EN_CHANGE || std::find(std::begin(kColourEdits), std::end(kColourEdits), id) == std::end(kColourEdits))
+    return false;
+  // Pasted text gets past the digits-only style: the rule is applied to whatever arrived.
+  const Edit edit(control);
+  const std::u16string typed = edit.Text();
+  const std::u16string kept = lighting::ColourComponentText(typed);
+  if (kept != typed) {
+    edit.SetText(kept);
+    edit.SetSelection(static_cast<int>(kept.size()), static_cast<int>(kept.size()));
+  }
+  return true;
 }
 
 bool LightingPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {

@@ -48,6 +48,8 @@ class LightingPanel : public Panel {
   void Stop();
 
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+  // The colour edits take digits only, at most 255.
+  bool OnCommand(int id, int code, HWND control) override;
   // Shows the controls of the effect's group while the lamp is on, only the lamp and the
   // always-shown controls otherwise.
   void ShowFor(bool lightingOn, std::uint8_t effectCode) const;

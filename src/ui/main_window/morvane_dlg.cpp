@@ -132,7 +132,8 @@ BOOL CMorvaneDlg::OnInitDialog() {
 
 void CMorvaneDlg::StartDeviceLink() {
   device_ = std::make_unique<DeviceLink>(
-      DeviceLink::WindowLink{hwnd(), [this](app::TrayIcon icon) { tray_.ShowIcon(icon); }});
+      DeviceLink::WindowLink{hwnd(), [this](app::TrayIcon icon) { tray_.ShowIcon(icon); }},
+      DeviceLink::Configuration{stores_, setup_.texts, setup_.location});
   if (!device_->Bind(setup_.libraryName)) EndProgram();
   device_->Start(keepInTray_);
 }
@@ -254,7 +255,7 @@ void CMorvaneDlg::OnDeferredInit() {
 
 // --- messages --------------------------------------------------------------------------------------------
 
-bool CMorvaneDlg::OnPrivateMessage(UINT message, WPARAM wParam) {
+bool CMorvaneDlg::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kMsgInit:
       if (wParam == kInitRequest) OnDeferredInit();
@@ -269,7 +270,7 @@ bool CMorvaneDlg::OnPrivateMessage(UINT message, WPARAM wParam) {
       if (wParam == kKillRequest) Exit();
       return true;
     case kMsgReload:
-      if (wParam == kReloadRequest && !shutDown_) ReloadFromDevice();
+      if (wParam == kReloadRequest && !shutDown_) ShowKeyboardRead(lParam != 0);
       return true;
     case kMsgLed:
       if (wParam == kLedRequest && !shutDown_) keyboard_.ShowLayer(layerB());
@@ -283,7 +284,7 @@ bool CMorvaneDlg::OnPrivateMessage(UINT message, WPARAM wParam) {
 }
 
 INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (OnPrivateMessage(message, wParam)) {
+  if (OnPrivateMessage(message, wParam, lParam)) {
     SetMessageResult(0);
     return TRUE;
   }
@@ -296,6 +297,10 @@ INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case kMsgBusyFrame:
       ShowBusyFrame(static_cast<int>(wParam));
+      return TRUE;
+    case kMsgOpenAfterRead:
+      // Handled late, the keyboard may have gone meanwhile: then there is nothing to open.
+      if (lastPresence() != 0 && !shutDown_) Show();
       return TRUE;
     case kMsgTell:
       if (wParam < static_cast<WPARAM>(kTextCount) && !shutDown_) Tell(setup_.texts.Text(static_cast<TextId>(wParam)));
@@ -419,6 +424,10 @@ void CMorvaneDlg::Open() {
     // The keyboard's arrival closes the box: the request it answered is met once the read ends.
     if (shutDown_ || (device_ && device_->DeferOpenWhileReading()) || lastPresence() == 0) return;
   }
+  Show();
+}
+
+void CMorvaneDlg::Show() {
   opened_ = true;
   HideFromTaskbar(false);
   ::ShowWindow(hwnd(), ::IsIconic(hwnd()) ? SW_RESTORE : SW_SHOW);
@@ -507,13 +516,13 @@ int CMorvaneDlg::trayIcon() const {
   return icon ? TrayIconResource(*icon) : 0;
 }
 
-int CMorvaneDlg::CurrentProfile() { return device_ ? device_->CurrentProfile() : -1; }
+// The profile known from the last read: the window's thread never asks the keyboard.
+int CMorvaneDlg::CurrentProfile() { return device_ ? device_->state().CachedProfile() : -1; }
 
-void CMorvaneDlg::ReloadFromDevice() {
-  profiles::SyncContext context{stores_,       device_->state(), device_->commands(), *this,
-                                setup_.texts, setup_.location,  [this] { keyboard_.RefreshKeyButtons(); }};
-  if (profiles::SyncFromKeyboard(context) != 1)
-    ::PostMessageW(hwnd(), kMsgTell, static_cast<WPARAM>(TextId::MAIN_KEYBOARD_NOT_READ_PROMPT), 0);
+void CMorvaneDlg::ShowKeyboardRead(bool read) {
+  keyboard_.RefreshKeyButtons();
+  // Posted: the presence worker waits for this message's answer and must not wait on the user.
+  if (!read) ::PostMessageW(hwnd(), kMsgTell, static_cast<WPARAM>(TextId::MAIN_KEYBOARD_NOT_READ_PROMPT), 0);
   SetModified(false);
   profile_.ShowCurrentProfile();
   profile_.RebuildProfileMenu(false);

@@ -108,11 +108,14 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   void SetLanguageCaptions();
   void OnDeferredInit();
 
-  bool OnPrivateMessage(UINT message, WPARAM wParam);
+  bool OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Shutdown();
   void CancelOpenDialogs();
-  void ReloadFromDevice();
+  // The presence worker has read the arriving keyboard into the store (read: successfully).
+  void ShowKeyboardRead(bool read);
   void KeyboardRemoved();
+  // Shows the window in the taskbar and in front: the part of Open past its checks.
+  void Show();
   // "No keyboard detected", one box at a time; closed by the keyboard's arrival.
   void TellNoKeyboard();
   void CloseNoKeyboardBox() const;

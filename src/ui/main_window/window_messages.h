@@ -24,5 +24,8 @@ inline constexpr UINT kMsgStartTimer = WM_APP + 0x10;
 inline constexpr UINT kMsgBusyFrame = WM_APP + 0x11;
 inline constexpr UINT kMsgApplyNow = WM_APP + 0x12;
 inline constexpr UINT kMsgTell = WM_APP + 0x13;  // wParam: the TextId of a message for the user
+// The presence handling opens the window after a read (the first one, or one during which the
+// user asked): shown only while the keyboard is still there, never answered with a box.
+inline constexpr UINT kMsgOpenAfterRead = WM_APP + 0x14;
 
 }  // namespace mv::ui
