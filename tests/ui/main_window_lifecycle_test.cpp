@@ -234,6 +234,41 @@ TEST_F(MainWindowTest, OpeningDuringTheArrivalReadOpensAfterTheReadWithoutABox) 
   EXPECT_EQ(window->lastPresence(), 1);
 }
 
+TEST_F(MainWindowTest, TheWindowAnswersWhileASilentKeyboardIsRead) {
+  Start();
+  ASSERT_TRUE(PumpUntil([&] { return KeyboardReadDone(); }));
+  sim.Unplug();
+  ASSERT_TRUE(PumpUntil([&] { return window->lastPresence() == 0; }));
+  sim.Get<void (*)(int)>("SimDropNextReplies")(1000000);  // the keyboard stops answering
+  sim.Plug();
+  ASSERT_TRUE(PumpUntil([&] { return window->readingKeyboard(); }));
+
+  // Another thread asks the window while the read waits for answers that never come.
+  const HWND main = window->hwnd();
+  std::atomic<int> answered{0};
+  std::atomic<bool> done{false};
+  std::atomic<bool> pumped{false};
+  std::thread asker([&] {
+    for (int i = 0; i < 10; ++i) {
+      DWORD_PTR result = 0;
+      if (::SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 100, &result)) ++answered;
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    done = true;
+    // The failed read's message may be up in a box on the window's thread: answer it.
+    while (!pumped.load()) {
+      for (HWND box : OwnedBoxes(main)) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  });
+  PumpUntil([&] { return done.load(); }, 20000);
+  pumped = true;
+  asker.join();
+  EXPECT_TRUE(window->readingKeyboard()) << "the read was still waiting";
+  EXPECT_EQ(answered.load(), 10);
+  sim.Get<void (*)(int)>("SimDropNextReplies")(0);
+}
+
 TEST_F(MainWindowTest, OneTrayDoubleClickWhileUnpluggedGivesOneBoxThatTheArrivalCloses) {
   Start();
   ASSERT_TRUE(PumpUntil([&] { return KeyboardReadDone(); }));
