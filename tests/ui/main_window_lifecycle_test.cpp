@@ -350,6 +350,47 @@ TEST_F(MainWindowTest, ApplySendsNothingUnlessModifiedThenWritesTheMacroAreaAndT
   EXPECT_TRUE(window->busyIndicatorRunning());  // one indicator thread, kept between Applies
 }
 
+TEST_F(MainWindowTest, TheBusyIndicatorMovesWhileASlowApplyWritesTheKeyboard) {
+  Start();
+  ASSERT_TRUE(PumpUntil([&] { return KeyboardReadDone(); }));
+  const int profile = window->deviceState().CachedProfile();
+  ASSERT_GE(profile, 0);
+  {
+    auto guard = stores.working.Lock();
+    keys::KeyAssignment disabled;
+    disabled.type = static_cast<std::uint16_t>(keys::AssignmentType::Disabled);
+    ASSERT_TRUE(stores.working.SetRecordFor(profile, 0x1E, disabled));
+  }
+  window->SetModified(true);
+  sim.Get<void (*)(int)>("SimSetReplyDelayMs")(20);  // a slow keyboard: the download takes a while
+  sim.ClearLog();
+
+  // Another thread watches the indicator while this one is inside Apply.
+  const HWND picture = window->Item(IDC_CONTROL_JDTStatic);
+  std::atomic<bool> applying{true};
+  std::atomic<bool> shown{false};
+  std::set<LRESULT> frames;
+  std::thread watcher([&] {
+    while (applying.load()) {
+      if (::IsWindowVisible(picture)) shown = true;
+      DWORD_PTR image = 0;
+      if (::SendMessageTimeoutW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0, SMTO_NORMAL, 200, &image) && image)
+        frames.insert(static_cast<LRESULT>(image));
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  });
+  Command(IDC_CONTROL2_APPLY);
+  applying = false;
+  watcher.join();
+  sim.Get<void (*)(int)>("SimSetReplyDelayMs")(0);
+
+  EXPECT_GE(CountReports(sim.Log(), device::kOpWriteKeyBlock), 1);
+  EXPECT_FALSE(window->modified());
+  EXPECT_TRUE(shown.load()) << "the indicator shows while the keyboard is written";
+  EXPECT_GE(frames.size(), 2u) << "and it moves";
+  EXPECT_TRUE(::IsWindowEnabled(window->hwnd()));
+}
+
 TEST_F(MainWindowTest, CancelHidesAndTheCloseButtonExitsLeavingNoThread) {
   Start();
   ASSERT_TRUE(PumpUntil([&] { return Visible(); }));

@@ -2,10 +2,12 @@
 #include "ui/main_window/morvane_dlg.h"
 
 #include <cstdio>
+#include <thread>
 
 #include "app/layout.h"
 #include "platform/files.h"
 #include "profiles/sync.h"
+#include "store/prompter.h"
 #include "ui/app/instance.h"
 #include "ui/framework/controls.h"
 #include "ui/framework/wide_text.h"
@@ -459,16 +461,54 @@ void CMorvaneDlg::CloseNoKeyboardBox() const {
 }
 
 void CMorvaneDlg::Apply() {
-  if (busy_) {
-    ::Sleep(100);
-    busy_->Show();
-  }
-  if (modified_.load()) {
-    profiles::SyncContext context{stores_,       device_->state(), device_->commands(), *this,
-                                  setup_.texts, setup_.location,  [this] { keyboard_.RefreshKeyButtons(); }};
-    if (profiles::ApplyCurrentProfile(context) == 1) SetModified(false);
-  }
+  if (applying_) return;  // asked again while the window serves its messages during an Apply
+  applying_ = true;
+  if (busy_) busy_->Show();  // its thread is ready since the window opened: no wait
+  if (modified_.load() && RunApply() == 1) SetModified(false);
   if (busy_) busy_->Hide();
+  applying_ = false;
+}
+
+int CMorvaneDlg::RunApply() {
+  // The keyboard is written on a worker while this thread keeps the window painted, the busy
+  // indicator moving and sent messages answered; the window takes no input meanwhile. Messages
+  // for the user are kept and shown afterwards, in order, so the worker never waits on a box.
+  struct KeptMessages final : store::Prompter {
+    void Tell(std::u16string_view text) override { texts.emplace_back(text); }
+    bool AskYesNo(std::u16string_view, bool) override { return false; }  // the download asks nothing
+    std::vector<std::u16string> texts;
+  } kept;
+  std::atomic<bool> finished{false};
+  int result = 0;
+  const bool wasEnabled = ::IsWindowEnabled(hwnd()) != FALSE;
+  ::EnableWindow(hwnd(), FALSE);
+  std::thread download([&] {
+    profiles::SyncContext context{stores_, device_->state(), device_->commands(), kept, setup_.texts, setup_.location, {}};
+    result = profiles::ApplyCurrentProfile(context);
+    finished = true;
+    ::PostMessageW(hwnd(), WM_NULL, 0, 0);  // wakes the loop below
+  });
+  ServeMessagesUntil(finished);
+  download.join();
+  if (wasEnabled) ::EnableWindow(hwnd(), TRUE);
+  if (!shutDown_)
+    for (const std::u16string& text : kept.texts) Tell(text);
+  return result;
+}
+
+void CMorvaneDlg::ServeMessagesUntil(const std::atomic<bool>& finished) {
+  MSG msg;
+  while (!finished.load()) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        ::PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop that owns it
+        return;
+      }
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+  }
 }
 
 void CMorvaneDlg::ShowBusyFrame(int frame) {

@@ -121,6 +121,9 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   void CloseNoKeyboardBox() const;
   void ShowMainMenu();
   void ShowBusyFrame(int frame);
+  // Apply's download on a worker; its result.
+  int RunApply();
+  void ServeMessagesUntil(const std::atomic<bool>& finished);
   void PaintMinimisedIcon();
   int CurrentProfile();
   std::u16string LanguageValue(std::u16string_view key) const;
@@ -141,6 +144,7 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   std::atomic<bool> ready_{false};
   bool opened_ = false;  // opened on purpose once: from then on the window may be shown
   bool noKeyboardBox_ = false;
+  bool applying_ = false;
   bool shutDown_ = false;
   std::u16string link_;
 
