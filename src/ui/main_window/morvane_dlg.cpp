@@ -2,6 +2,7 @@
 #include "ui/main_window/morvane_dlg.h"
 
 #include <cstdio>
+#include <string_view>
 #include <thread>
 
 #include "app/layout.h"
@@ -600,10 +601,25 @@ void CMorvaneDlg::CancelOpenDialogs() {
   // The key editor and the profile manager close here once they exist as real dialogs.
 }
 
+void CMorvaneDlg::CloseMessageBoxes() const {
+  // A box of ours holds this thread in its own loop: the program ends only once it has closed.
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND box, LPARAM owner) -> BOOL {
+        wchar_t name[16] = {};
+        ::GetClassNameW(box, name, 16);
+        if (std::wstring_view(name) == L"#32770" && ::GetWindow(box, GW_OWNER) == reinterpret_cast<HWND>(owner))
+          ::EndDialog(box, IDCANCEL);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(hwnd()));
+}
+
 void CMorvaneDlg::Shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
   CancelOpenDialogs();
+  CloseMessageBoxes();
   mutex_.Release();
   namedEvents_.clear();
   if (device_) device_->Stop();

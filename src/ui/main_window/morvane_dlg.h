@@ -119,6 +119,8 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   // "No keyboard detected", one box at a time; closed by the keyboard's arrival.
   void TellNoKeyboard();
   void CloseNoKeyboardBox() const;
+  // At exit: every message box the window shows is closed (answered No where it asks).
+  void CloseMessageBoxes() const;
   void ShowMainMenu();
   void ShowBusyFrame(int frame);
   // Apply's download on a worker; its result.
