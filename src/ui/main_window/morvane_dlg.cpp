@@ -11,6 +11,7 @@
 #include "store/prompter.h"
 #include "ui/app/instance.h"
 #include "ui/framework/controls.h"
+#include "ui/framework/message_boxes.h"
 #include "ui/framework/wide_text.h"
 #include "ui/res/resource.h"
 #include "ui/res/ui_numbers.h"
@@ -23,23 +24,6 @@ std::atomic<CMorvaneDlg*> g_window{nullptr};
 std::atomic<HWND> g_windowHandle{nullptr};
 
 [[noreturn]] void EndProgram() { ::ExitProcess(0); }
-
-// Whether a child of the window shows exactly this text (a message box's text).
-bool HasChildWithText(HWND window, const std::u16string& text) {
-  struct Search {
-    const std::u16string& text;
-    bool found = false;
-  } search{text};
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM lParam) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lParam);
-        s->found = WindowText(child) == s->text;
-        return s->found ? FALSE : TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 }  // namespace
 
@@ -446,19 +430,9 @@ void CMorvaneDlg::TellNoKeyboard() {
 
 void CMorvaneDlg::CloseNoKeyboardBox() const {
   if (!noKeyboardBox_) return;
-  struct Search {
-    HWND owner;
-    std::u16string text;
-  } search{hwnd(), std::u16string(setup_.texts.Text(TextId::MAIN_NO_DEVICE_PROMPT))};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND box, LPARAM lParam) -> BOOL {
-        const auto* s = reinterpret_cast<const Search*>(lParam);
-        if (::GetWindow(box, GW_OWNER) != s->owner || !HasChildWithText(box, s->text)) return TRUE;
-        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  const std::u16string text(setup_.texts.Text(TextId::MAIN_NO_DEVICE_PROMPT));
+  for (HWND box : OwnedStandardDialogs(hwnd()))
+    if (ShowsText(box, text)) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
 void CMorvaneDlg::Apply() {
@@ -495,21 +469,6 @@ int CMorvaneDlg::RunApply() {
   if (!shutDown_)
     for (const std::u16string& text : kept.texts) Tell(text);
   return result;
-}
-
-void CMorvaneDlg::ServeMessagesUntil(const std::atomic<bool>& finished) {
-  MSG msg;
-  while (!finished.load()) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        ::PostQuitMessage(static_cast<int>(msg.wParam));  // for the loop that owns it
-        return;
-      }
-      ::TranslateMessage(&msg);
-      ::DispatchMessageW(&msg);
-    }
-  }
 }
 
 void CMorvaneDlg::ShowBusyFrame(int frame) {
@@ -603,16 +562,7 @@ void CMorvaneDlg::CancelOpenDialogs() {
 
 void CMorvaneDlg::CloseMessageBoxes() const {
   // A box of ours holds this thread in its own loop: the program ends only once it has closed.
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND box, LPARAM owner) -> BOOL {
-        wchar_t name[16] = {};
-        ::GetClassNameW(box, name, 16);
-        if (std::wstring_view(name) == L"#32770" && ::GetWindow(box, GW_OWNER) == reinterpret_cast<HWND>(owner))
-          ::EndDialog(box, IDCANCEL);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(hwnd()));
+  for (HWND box : OwnedStandardDialogs(hwnd())) ::EndDialog(box, IDCANCEL);
 }
 
 void CMorvaneDlg::Shutdown() {

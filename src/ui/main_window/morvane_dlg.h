@@ -125,7 +125,6 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   void ShowBusyFrame(int frame);
   // Apply's download on a worker; its result.
   int RunApply();
-  void ServeMessagesUntil(const std::atomic<bool>& finished);
   void PaintMinimisedIcon();
   int CurrentProfile();
   std::u16string LanguageValue(std::u16string_view key) const;
