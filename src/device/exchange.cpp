@@ -99,6 +99,7 @@ int CommandExchange::ExchangeReport(std::span<const std::uint8_t> request, std::
   std::lock_guard exchange(exchangeLock_);
   deliveredLength = 0;
   if (!KeyboardPresent()) return kNoDevice;
+  reports_.fetch_add(1);
   const CommandReport frame = ToReport(request);
   const std::uint32_t checksum = ChecksumOf(frame);
   const ExchangeTiming timing = Timing();

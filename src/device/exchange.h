@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
@@ -59,6 +60,8 @@ class CommandExchange {
 
   void SetTiming(ExchangeTiming timing);
   ExchangeTiming Timing() const;
+  // Reports exchanged since the start, for progress shown while a long write runs.
+  std::uint64_t reportsExchanged() const { return reports_.load(); }
   const QuenlinkApi& Api() const { return api_; }
 
  private:
@@ -74,6 +77,7 @@ class CommandExchange {
 
   const QuenlinkApi& api_;
   std::mutex exchangeLock_;  // held over a whole ExchangeReport
+  std::atomic<std::uint64_t> reports_{0};
 
   mutable std::mutex slotLock_;  // the reply slot; never held across a library call
   std::condition_variable replyEvent_;

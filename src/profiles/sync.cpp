@@ -11,7 +11,7 @@ namespace mv::profiles {
 
 namespace {
 store::DownloadContext DownloadOf(SyncContext& c) {
-  return store::DownloadContext{c.stores, c.device, c.commands, c.prompter, c.texts};
+  return store::DownloadContext{c.stores, c.device, c.commands, c.prompter, c.texts, c.downloadPlanned};
 }
 
 // Installs a default main block, no macros, no texts. 1, or -1 when memory is short.

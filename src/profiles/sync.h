@@ -30,6 +30,8 @@ struct SyncContext {
   const ProfileLocation& location;
   // Redraws the key buttons from the working store; called with the working lock held.
   std::function<void()> refreshKeyButtons;
+  // Apply's download tells how many reports it will write (DownloadContext::planned).
+  std::function<void(int reports)> downloadPlanned = {};
 };
 
 // Makes a profile active on the keyboard (the settings block's active profile). Outside 0..2: nothing.

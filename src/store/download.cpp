@@ -60,6 +60,8 @@ int DownloadToKeyboard(DownloadContext& c, bool allProfiles) {
   const KeyMapImage layoutTemplate = c.device.LayoutTemplate();
   std::vector<KeyMapImage> images;
   for (const int p : profiles) images.push_back(BuildKeyMapImage(c.stores, layoutTemplate, p));
+  if (c.planned)
+    c.planned(ReportsToWrite(area.bytes.size()) + static_cast<int>(profiles.size()) * ReportsToWrite(device::kKeyBlockSize));
 
   (void)c.commands.BeginSession();
   // Success means the keyboard holds everything sent: the macro area as well as each key map.

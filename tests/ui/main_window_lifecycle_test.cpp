@@ -350,7 +350,7 @@ TEST_F(MainWindowTest, ApplySendsNothingUnlessModifiedThenWritesTheMacroAreaAndT
   EXPECT_TRUE(window->busyIndicatorRunning());  // one indicator thread, kept between Applies
 }
 
-TEST_F(MainWindowTest, TheBusyIndicatorMovesWhileASlowApplyWritesTheKeyboard) {
+TEST_F(MainWindowTest, TheBusyIndicatorMovesAndShowsProgressWhileASlowApplyWritesTheKeyboard) {
   Start();
   ASSERT_TRUE(PumpUntil([&] { return KeyboardReadDone(); }));
   const int profile = window->deviceState().CachedProfile();
@@ -362,7 +362,7 @@ TEST_F(MainWindowTest, TheBusyIndicatorMovesWhileASlowApplyWritesTheKeyboard) {
     ASSERT_TRUE(stores.working.SetRecordFor(profile, 0x1E, disabled));
   }
   window->SetModified(true);
-  sim.Get<void (*)(int)>("SimSetReplyDelayMs")(20);  // a slow keyboard: the download takes a while
+  sim.Get<void (*)(int)>("SimSetReplyDelayMs")(100);  // a slow keyboard: the download takes a second or so
   sim.ClearLog();
 
   // Another thread watches the indicator while this one is inside Apply.
@@ -388,6 +388,7 @@ TEST_F(MainWindowTest, TheBusyIndicatorMovesWhileASlowApplyWritesTheKeyboard) {
   EXPECT_FALSE(window->modified());
   EXPECT_TRUE(shown.load()) << "the indicator shows while the keyboard is written";
   EXPECT_GE(frames.size(), 2u) << "and it moves";
+  EXPECT_GT(window->progressShown(), 0) << "past half a second it shows the share written";
   EXPECT_TRUE(::IsWindowEnabled(window->hwnd()));
 }
 

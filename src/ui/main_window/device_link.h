@@ -66,6 +66,7 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
   bool layerB() const { return notifications_ && notifications_->LayerB(); }
   int lastPresence() const { return presence_.lastPresence.load(); }
   bool readingKeyboard() const { return presence_.reading.load(); }
+  std::uint64_t reportsExchanged() const { return exchange_ ? exchange_->reportsExchanged() : 0; }
   bool firstOpen() const { return presence_.firstOpen.load(); }
   std::optional<app::TrayIcon> trayIcon() const { return icons_.Current(); }
   bool workersFinished() const { return presenceWorker_.Idle() && workers_.AllFinished(); }

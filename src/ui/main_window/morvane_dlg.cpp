@@ -8,6 +8,7 @@
 #include "app/layout.h"
 #include "platform/files.h"
 #include "profiles/sync.h"
+#include "store/download.h"
 #include "store/prompter.h"
 #include "ui/app/instance.h"
 #include "ui/framework/controls.h"
@@ -24,6 +25,9 @@ std::atomic<CMorvaneDlg*> g_window{nullptr};
 std::atomic<HWND> g_windowHandle{nullptr};
 
 [[noreturn]] void EndProgram() { ::ExitProcess(0); }
+
+constexpr UINT kProgressPeriodMs = 100;
+constexpr auto kProgressAfter = std::chrono::milliseconds(500);
 
 }  // namespace
 
@@ -283,7 +287,12 @@ INT_PTR CMorvaneDlg::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (!shutDown_) ::SetTimer(hwnd(), wParam, static_cast<UINT>(lParam), nullptr);
       return TRUE;
     case kMsgBusyFrame:
-      ShowBusyFrame(static_cast<int>(wParam));
+      // While a long Apply shows its progress, the indicator's own frames only hide it at the end.
+      if (!showingProgress_ || static_cast<int>(wParam) < 0) ShowBusyFrame(static_cast<int>(wParam));
+      return TRUE;
+    case WM_TIMER:
+      if (wParam != kTimerApplyProgress) break;
+      ShowApplyProgress();
       return TRUE;
     case kMsgOpenAfterRead:
       // Handled late, the keyboard may have gone meanwhile: then there is nothing to open.
@@ -457,18 +466,36 @@ int CMorvaneDlg::RunApply() {
   int result = 0;
   const bool wasEnabled = ::IsWindowEnabled(hwnd()) != FALSE;
   ::EnableWindow(hwnd(), FALSE);
+  applyPlanned_ = 0;
+  applyFirstReport_ = device_->reportsExchanged();
+  applyStart_ = std::chrono::steady_clock::now();
+  UniqueTimer progress;
+  (void)progress.Start(hwnd(), kTimerApplyProgress, kProgressPeriodMs);
   std::thread download([&] {
-    profiles::SyncContext context{stores_, device_->state(), device_->commands(), kept, setup_.texts, setup_.location, {}};
+    profiles::SyncContext context{stores_,       device_->state(), device_->commands(), kept,
+                                  setup_.texts, setup_.location,  {},
+                                  [this](int reports) { applyPlanned_ = reports; }};
     result = profiles::ApplyCurrentProfile(context);
     finished = true;
     ::PostMessageW(hwnd(), WM_NULL, 0, 0);  // wakes the loop below
   });
   ServeMessagesUntil(finished);
   download.join();
+  progress.Stop();
+  showingProgress_ = false;
   if (wasEnabled) ::EnableWindow(hwnd(), TRUE);
   if (!shutDown_)
     for (const std::u16string& text : kept.texts) Tell(text);
   return result;
+}
+
+void CMorvaneDlg::ShowApplyProgress() {
+  // Short downloads keep the moving picture; a longer one shows how much has been written.
+  const int planned = applyPlanned_.load();
+  if (planned <= 0 || std::chrono::steady_clock::now() - applyStart_ < kProgressAfter) return;
+  showingProgress_ = true;
+  ++progressShown_;
+  ShowBusyFrame(store::ProgressStep(device_->reportsExchanged() - applyFirstReport_, planned, kBusyFrameCount));
 }
 
 void CMorvaneDlg::ShowBusyFrame(int frame) {

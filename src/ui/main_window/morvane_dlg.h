@@ -9,6 +9,8 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -71,6 +73,8 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   bool layerB() const { return device_ && device_->layerB(); }
   bool shutDown() const { return shutDown_; }
   bool busyIndicatorRunning() const { return busy_ && busy_->running(); }
+  // How often a long Apply showed its progress (for tests).
+  int progressShown() const { return progressShown_; }
   bool workersFinished() const { return !device_ || device_->workersFinished(); }
   KeyboardPanel& panel() { return keyboard_; }
   TrayPanel& tray() { return tray_; }
@@ -125,6 +129,7 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   void ShowBusyFrame(int frame);
   // Apply's download on a worker; its result.
   int RunApply();
+  void ShowApplyProgress();
   void PaintMinimisedIcon();
   int CurrentProfile();
   std::u16string LanguageValue(std::u16string_view key) const;
@@ -146,6 +151,12 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   bool opened_ = false;  // opened on purpose once: from then on the window may be shown
   bool noKeyboardBox_ = false;
   bool applying_ = false;
+  // A long Apply's progress: reports planned and the count when it began.
+  std::atomic<int> applyPlanned_{0};
+  std::uint64_t applyFirstReport_ = 0;
+  std::chrono::steady_clock::time_point applyStart_;
+  bool showingProgress_ = false;
+  int progressShown_ = 0;
   bool shutDown_ = false;
   std::u16string link_;
 

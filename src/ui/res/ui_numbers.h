@@ -38,6 +38,8 @@ constexpr int TimerId(device::WindowTimer timer) {
 
 // The window's own timer for the lighting panel's periodic step; it shares the window with the above.
 inline constexpr int kTimerLightingStep = 1052;
+// The window's own timer that shows a long Apply's progress.
+inline constexpr int kTimerApplyProgress = 1060;
 
 // The window timer a WM_TIMER id stands for, none for the window's own timers.
 constexpr std::optional<device::WindowTimer> WindowTimerOf(unsigned long long timerId) {
@@ -61,7 +63,8 @@ static_assert(AllDistinctAndSet(std::array{TrayIconResource(app::TrayIcon::kNoKe
                                            TrayIconResource(app::TrayIcon::kPlay)}),
               "each tray icon needs an icon resource of its own");
 static_assert(AllDistinctAndSet(std::array{TimerId(device::WindowTimer::kLightingReread),
-                                           TimerId(device::WindowTimer::kLightingDefaults), kTimerLightingStep}),
+                                           TimerId(device::WindowTimer::kLightingDefaults), kTimerLightingStep,
+                                           kTimerApplyProgress}),
               "each timer of the main window needs an id of its own");
 static_assert(WindowTimerOf(1054) == device::WindowTimer::kLightingDefaults && !WindowTimerOf(kTimerLightingStep));
 }  // namespace numbers_check
