@@ -53,15 +53,22 @@ BOOL CALLBACK FindTagged(HWND window, LPARAM lParam) {
 class Program {
  public:
   Program(const std::u16string& exe, const std::u16string& arguments, const std::u16string& folder) {
-    std::u16string line = u"\"" + exe + u"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (::CreateProcessW(Wide(exe), reinterpret_cast<wchar_t*>(line.data()), nullptr, nullptr, FALSE, 0, nullptr,
-                         Wide(folder), &startup, &info)) {
-      process_.Reset(info.hProcess);
-      const platform::UniqueHandle thread(info.hThread);  // not needed: closed at once
-      processId_ = info.dwProcessId;
+    // Under load Wine now and then refuses a process start for a moment: try again before
+    // calling the start failed, and keep the reason when it does.
+    for (int attempt = 0; attempt < 3 && !process_; ++attempt) {
+      if (attempt > 0) std::this_thread::sleep_for(200ms);
+      std::u16string line = u"\"" + exe + u"\" " + arguments;
+      STARTUPINFOW startup{};
+      startup.cb = sizeof(startup);
+      PROCESS_INFORMATION info{};
+      if (::CreateProcessW(Wide(exe), reinterpret_cast<wchar_t*>(line.data()), nullptr, nullptr, FALSE, 0, nullptr,
+                           Wide(folder), &startup, &info)) {
+        process_.Reset(info.hProcess);
+        const platform::UniqueHandle thread(info.hThread);  // not needed: closed at once
+        processId_ = info.dwProcessId;
+      } else {
+        error_ = ::GetLastError();
+      }
     }
   }
   ~Program() {
@@ -71,6 +78,7 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   bool started() const { return static_cast<bool>(process_); }
+  DWORD error() const { return error_; }
   // The exit code once it ended within the time, else STILL_ACTIVE.
   DWORD WaitForExit(std::chrono::milliseconds timeout = 30s) const {
     if (::WaitForSingleObject(process_.get(), static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return STILL_ACTIVE;
@@ -92,6 +100,7 @@ class Program {
  private:
   platform::UniqueHandle process_;
   DWORD processId_ = 0;
+  DWORD error_ = 0;
 };
 
 class ProcessTest : public ::testing::Test {
@@ -124,7 +133,7 @@ TEST_F(ProcessTest, StartStaysInTheTraySecondStartOpensItAndLowerCaseKillEndsIt)
   EXPECT_TRUE(first.Running());
 
   Program killer(exe, u"/kill", bin);
-  ASSERT_TRUE(killer.started());
+  ASSERT_TRUE(killer.started()) << "CreateProcess error " << killer.error();
   EXPECT_EQ(killer.WaitForExit(), 0u);
   EXPECT_EQ(first.WaitForExit(), 0u);
 }
