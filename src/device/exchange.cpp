@@ -71,7 +71,8 @@ void CommandExchange::PublishSlot(std::span<std::uint8_t> reply) {
 CommandExchange::WaitOutcome CommandExchange::WaitForReply(std::chrono::milliseconds wait,
                                                            std::size_t& deliveredLength) {
   std::unique_lock lock(slotLock_);
-  if (!replyEvent_.wait_for(lock, wait, [this] { return signalled_; })) return WaitOutcome::kTimedOut;
+  if (!replyEvent_.wait_for(lock, wait, [this] { return signalled_ || cancelled_; }) || !signalled_)
+    return WaitOutcome::kTimedOut;
   signalled_ = false;
   deliveredLength = delivered_;
   return WaitOutcome::kReply;
@@ -98,6 +99,7 @@ int CommandExchange::ExchangeReport(std::span<const std::uint8_t> request, std::
                                     std::size_t& deliveredLength) {
   std::lock_guard exchange(exchangeLock_);
   deliveredLength = 0;
+  if (Cancelled()) return kNoReply;
   if (!KeyboardPresent()) return kNoDevice;
   reports_.fetch_add(1);
   const CommandReport frame = ToReport(request);
@@ -120,9 +122,22 @@ int CommandExchange::ExchangeReport(std::span<const std::uint8_t> request, std::
         return kOk;
       }
     }
-    if (attempt == kExchangeAttempts) return kNoReply;
+    if (attempt == kExchangeAttempts || Cancelled()) return kNoReply;
     platform::SleepMs(static_cast<std::uint32_t>(timing.retryPause.count()));
   }
+}
+
+void CommandExchange::Cancel() {
+  {
+    std::lock_guard lock(slotLock_);
+    cancelled_ = true;
+  }
+  replyEvent_.notify_all();
+}
+
+bool CommandExchange::Cancelled() const {
+  std::lock_guard lock(slotLock_);
+  return cancelled_;
 }
 
 int CommandExchange::WriteReport(std::span<const std::uint8_t> bytes) {

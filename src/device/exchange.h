@@ -60,6 +60,9 @@ class CommandExchange {
 
   void SetTiming(ExchangeTiming timing);
   ExchangeTiming Timing() const;
+  // From now on exchanges end at once without a reply (the waiting one too): the program is
+  // stopping and must not wait out a silent keyboard.
+  void Cancel();
   // Reports exchanged since the start, for progress shown while a long write runs.
   std::uint64_t reportsExchanged() const { return reports_.load(); }
   const QuenlinkApi& Api() const { return api_; }
@@ -69,6 +72,7 @@ class CommandExchange {
   enum class Verdict { kAccepted, kAcceptedWithFailureStatus, kWrongReply };
 
   [[nodiscard]] bool KeyboardPresent() const;
+  [[nodiscard]] bool Cancelled() const;
   [[nodiscard]] int SendFrame(const CommandReport& frame, std::uint32_t checksum) const;
   void PublishSlot(std::span<std::uint8_t> reply);
   WaitOutcome WaitForReply(std::chrono::milliseconds wait, std::size_t& deliveredLength);
@@ -81,6 +85,7 @@ class CommandExchange {
 
   mutable std::mutex slotLock_;  // the reply slot; never held across a library call
   std::condition_variable replyEvent_;
+  bool cancelled_ = false;  // under slotLock_
   ExchangeTiming timing_;
   bool busy_ = false;
   bool signalled_ = false;

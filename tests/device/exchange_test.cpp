@@ -138,6 +138,22 @@ TEST_F(ExchangeTest, ThreeLostRepliesGiveMinusTwo) {
   EXPECT_EQ(keyboard.ReceivedCount(), 3u);
 }
 
+TEST_F(ExchangeTest, CancelEndsTheWaitingExchangeAndSendsNothingAfter) {
+  exchange.SetTiming(ExchangeTiming{600000ms, 1ms});  // a silent keyboard would hold it for good
+  keyboard.DropNextReplies(1000000);
+  int waited = 1;
+  std::thread stopping([&] { waited = Exchange(kOpBeginSession); });
+  WaitUntil([&] { return keyboard.ReceivedCount() >= 1; });
+  exchange.Cancel();
+  stopping.join();
+  EXPECT_EQ(waited, kNoReply);
+  EXPECT_EQ(keyboard.ReceivedCount(), 1u) << "no second try after the cancel";
+
+  keyboard.DropNextReplies(0);
+  EXPECT_EQ(Exchange(kOpBeginSession), kNoReply);
+  EXPECT_EQ(keyboard.ReceivedCount(), 1u);
+}
+
 TEST_F(ExchangeTest, ReplyIsCutToCapacity) {
   std::array<std::uint8_t, 64> big{};
   big.fill(0xCC);

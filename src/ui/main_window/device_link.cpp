@@ -51,6 +51,7 @@ void DeviceLink::Stop() {
   // No more events from the library: nothing starts threads or posts work after this.
   device::SetActiveNotifications(nullptr);
   presenceWorker_.Stop();
+  if (exchange_) exchange_->Cancel();  // a read waiting on a silent keyboard ends now
   if (api_.End) api_.End();
   WaitForWorkers();
   icons_.Clear();
