@@ -68,8 +68,8 @@ class SkinnedControls {
   // A button returned unattached is attached to the control.
   using WindowButton = std::function<CPngButton*(int id)>;
 
-  // Loads the spec's looks (and second looks and arrow picture when it names them) and places
-  // every control of its table that the dialog has. A picture that cannot be loaded ends the
+  // Loads the window's looks (and its second looks and arrow picture when the description names
+  // them) and places every control of its table that the dialog has. A picture that cannot be loaded ends the
   // program with exit code 0; a missing layout entry places the control at (1, 1), which
   // disables an image button.
   void Place(HWND dialog, const WindowSpec& spec, const std::u16string& layoutFile, SkinPictures& pictures,
