@@ -23,6 +23,7 @@
 #include "platform/unique_handle_win.h"
 #include "scratch_folder.h"
 #include "ui/framework/gdiplus_session.h"
+#include "ui/framework/message_boxes.h"
 #include "ui/framework/wide_text.h"
 #include "ui/main_window/morvane_dlg.h"
 #include "ui/res/resource.h"
@@ -80,24 +81,36 @@ bool PumpUntil(const std::function<bool()>& condition, int timeoutMs = 10000) {
 
 // The visible message boxes a window owns.
 std::vector<HWND> OwnedBoxes(HWND owner) {
-  struct Search {
-    HWND owner;
-    std::vector<HWND> boxes;
-  } search{owner, {}};
-  ::EnumThreadWindows(
-      ::GetWindowThreadProcessId(owner, nullptr),
-      [](HWND window, LPARAM lParam) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lParam);
-        wchar_t name[16] = {};
-        ::GetClassNameW(window, name, 16);
-        if (std::wstring_view(name) == L"#32770" && ::GetWindow(window, GW_OWNER) == s->owner &&
-            ::IsWindowVisible(window))
-          s->boxes.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.boxes;
+  std::vector<HWND> boxes = OwnedStandardDialogs(owner);
+  std::erase_if(boxes, [](HWND box) { return !::IsWindowVisible(box); });
+  return boxes;
 }
+
+// Answers every box the window shows until told to stop, so that a box cannot hold the test.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(HWND owner)
+      : thread_([this, owner] {
+          while (!stop_.load()) {
+            for (HWND box : OwnedBoxes(owner)) {
+              answered_ = true;
+              ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+          }
+        }) {}
+  ~BoxAnswerer() { Stop(); }
+  void Stop() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+  }
+  bool answered() const { return answered_.load(); }
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::atomic<bool> answered_{false};
+  std::thread thread_;
+};
 
 // Waits on its own thread (the window's thread is inside the box) until the condition holds.
 bool WaitOnThisThread(const std::function<bool()>& condition, int timeoutMs = 10000) {
@@ -212,25 +225,13 @@ TEST_F(MainWindowTest, OpeningDuringTheArrivalReadOpensAfterTheReadWithoutABox) 
   sim.Plug();
   ASSERT_TRUE(PumpUntil([&] { return window->readingKeyboard(); }));
 
-  const HWND main = window->hwnd();
-  std::atomic<bool> boxSeen{false};
-  std::atomic<bool> done{false};
-  std::thread user([&] {  // answers any box, so that a wrong one cannot hold the test
-    while (!done.load()) {
-      for (HWND box : OwnedBoxes(main)) {
-        boxSeen = true;
-        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-  });
-  ::PostMessageW(main, kMsgOpen, kOpenRequest, 0);  // as a tray double-click or a second start
+  BoxAnswerer user(window->hwnd());  // a wrong box cannot hold the test
+  ::PostMessageW(window->hwnd(), kMsgOpen, kOpenRequest, 0);  // as a tray double-click or a second start
   const bool shown = PumpUntil([&] { return Visible(); }, 20000);
-  done = true;
-  user.join();
+  user.Stop();
   sim.Get<void (*)(int)>("SimSetReplyDelayMs")(0);
   EXPECT_TRUE(shown);
-  EXPECT_FALSE(boxSeen.load()) << "no keyboard is missing: it is being read";
+  EXPECT_FALSE(user.answered()) << "no keyboard is missing: it is being read";
   EXPECT_EQ(window->lastPresence(), 1);
 }
 
@@ -247,7 +248,7 @@ TEST_F(MainWindowTest, TheWindowAnswersWhileASilentKeyboardIsRead) {
   const HWND main = window->hwnd();
   std::atomic<int> answered{0};
   std::atomic<bool> done{false};
-  std::atomic<bool> pumped{false};
+  BoxAnswerer boxes(main);  // the failed read's message may come up in a box meanwhile
   std::thread asker([&] {
     for (int i = 0; i < 10; ++i) {
       DWORD_PTR result = 0;
@@ -255,15 +256,10 @@ TEST_F(MainWindowTest, TheWindowAnswersWhileASilentKeyboardIsRead) {
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     done = true;
-    // The failed read's message may be up in a box on the window's thread: answer it.
-    while (!pumped.load()) {
-      for (HWND box : OwnedBoxes(main)) ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
   });
   PumpUntil([&] { return done.load(); }, 20000);
-  pumped = true;
   asker.join();
+  boxes.Stop();
   EXPECT_TRUE(window->readingKeyboard()) << "the read was still waiting";
   EXPECT_EQ(answered.load(), 10);
   sim.Get<void (*)(int)>("SimDropNextReplies")(0);

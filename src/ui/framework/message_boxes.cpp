@@ -13,7 +13,7 @@ std::vector<HWND> OwnedStandardDialogs(HWND owner) {
     std::vector<HWND> found;
   } search{owner, {}};
   ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
+      ::GetWindowThreadProcessId(owner, nullptr),
       [](HWND window, LPARAM lParam) -> BOOL {
         auto* s = reinterpret_cast<Search*>(lParam);
         wchar_t name[16] = {};

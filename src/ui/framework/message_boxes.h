@@ -11,7 +11,7 @@
 
 namespace mv::ui {
 
-// The dialogs of the standard class ("#32770") that owner owns on the calling thread.
+// The dialogs of the standard class ("#32770") that owner owns on its thread.
 std::vector<HWND> OwnedStandardDialogs(HWND owner);
 
 // Whether a child of the window shows exactly this text (a message box's text).

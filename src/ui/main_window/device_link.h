@@ -51,6 +51,7 @@ class DeviceLink : private device::NotificationSink, private app::PresenceLink {
   void Start(bool keepInTray);
   // The window has finished its deferred initialisation: presence updates may reach it.
   void SetWindowReady() { windowReady_ = true; }
+  bool windowReady() const { return windowReady_.load(); }
   // Shows the no-keyboard icon unless an icon is shown already.
   void ShowInitialTrayIcon();
   // For a request to open the window: true when the keyboard is being read; the window's open

@@ -40,8 +40,7 @@ CMorvaneDlg::CMorvaneDlg(MainWindowSetup setup)
       pictures_(setup_.paths.skinsFolder),
       keyboard_(KeyboardPanel::Context{setup_.texts, setup_.stores, [this] { return CurrentProfile(); },
                                        [this] { return layerB(); }, [this] { SetModified(true); }}),
-      profile_(ProfilePanel::Context{setup_.texts, setup_.location,
-                                     [this] { return device_ ? device_->state().CachedProfile() : -1; }}),
+      profile_(ProfilePanel::Context{setup_.texts, setup_.location, [this] { return CurrentProfile(); }}),
       tray_(TrayPanel::Actions{[this] { Open(); }, [this] { Exit(); }}) {
   HandleInstance();
   AddPanel(keyboard_);
@@ -100,13 +99,13 @@ BOOL CMorvaneDlg::OnInitDialog() {
   ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon_.get()));
   ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon_.get()));
 
-  ready_ = false;
   g_window = this;
   g_windowHandle = hwnd();
 
   profiles::RemoveInterruptedSave(setup_.location);
-  StartDeviceLink();
+  // The store first: the presence worker may read the keyboard into it as soon as the link starts.
   CreateWorkingStore();
+  StartDeviceLink();
   LoadPictures();
   PlaceControls();
   SetWindowStyles();
@@ -239,7 +238,6 @@ void CMorvaneDlg::OnDeferredInit() {
   (void)tray_.Create(hwnd(), std::u16string(setup_.texts.Text(TextId::KEYBOARD_TRAY_DESC)), appIcon_.get());
   device_->ShowInitialTrayIcon();
   profile_.RebuildProfileMenu(true);
-  ready_ = true;
   device_->SetWindowReady();
   ::ShowWindow(hwnd(), SW_HIDE);
 }

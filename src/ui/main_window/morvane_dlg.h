@@ -63,7 +63,7 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
 
   void SetModified(bool modified);
   bool modified() const { return modified_.load(); }
-  bool ready() const { return ready_.load(); }
+  bool ready() const { return device_ && device_->windowReady(); }
   // The icon resource the tray shows, 0 for none.
   int trayIcon() const;
   bool trayCreated() const { return tray_.icon().created(); }
@@ -147,7 +147,6 @@ class CMorvaneDlg : public CBaseDialog, private store::Prompter {
   InstanceMutex mutex_;
   bool keepInTray_ = false;  // "/Start": the first keyboard read does not open the window
   std::atomic<bool> modified_{false};
-  std::atomic<bool> ready_{false};
   bool opened_ = false;  // opened on purpose once: from then on the window may be shown
   bool noKeyboardBox_ = false;
   bool applying_ = false;
